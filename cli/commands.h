@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cstdio>
+
+#include "command_line.h"
+
+namespace dalvorn {
+
+class FileSystem;
+
+struct Console {
+    std::FILE* input;
+    std::FILE* output;
+    std::FILE* errors;
+};
+
+// Each returns the process exit status: 0 done, 1 an error was reported,
+// 2 a usage error.
+int RunScan(FileSystem& fileSystem, const std::string& folder, const Console& console);
+int RunMove(FileSystem& fileSystem, const CommandLine& line, const std::string& folder, const Console& console);
+int RunRestore(FileSystem& fileSystem, const CommandLine& line, const std::string& folder, const Console& console);
+
+}  // namespace dalvorn

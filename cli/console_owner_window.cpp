@@ -1,0 +1,59 @@
+#include "console_owner_window.h"
+
+#include <string>
+
+namespace dalvorn {
+
+namespace {
+bool IsYes(const std::string& answer)
+{
+    return answer == "y" || answer == "Y" || answer == "yes" || answer == "Yes" || answer == "YES";
+}
+
+// One line of input without its line end; empty at the end of input.
+std::string ReadAnswer(std::FILE* input)
+{
+    std::string answer;
+    for (int c = std::fgetc(input); c != EOF && c != '\n'; c = std::fgetc(input))
+        if (c != '\r')
+            answer += static_cast<char>(c);
+    return answer;
+}
+}  // namespace
+
+ConsoleOwnerWindow::ConsoleOwnerWindow(std::FILE* input, std::FILE* output, std::FILE* errors, bool assumeYes)
+    : input_(input), output_(output), errors_(errors), assumeYes_(assumeYes)
+{
+}
+
+void ConsoleOwnerWindow::ShowError(const std::string& text, const std::string& caption)
+{
+    errorShown_ = true;
+    std::fprintf(errors_, "%s: %s\n", caption.c_str(), text.c_str());
+}
+
+bool ConsoleOwnerWindow::AskYesNo(const std::string& text, const std::string& caption)
+{
+    if (assumeYes_)
+        return true;
+    std::fprintf(errors_, "%s: %s [y/N] ", caption.c_str(), text.c_str());
+    std::fflush(errors_);
+    const bool yes = IsYes(ReadAnswer(input_));
+    std::fputc('\n', errors_);
+    return yes;
+}
+
+void ConsoleOwnerWindow::ShowMoveReport(const std::string& total, const std::string& left, const std::string& moved,
+                                        const std::string& destination)
+{
+    reportShown_ = true;
+    std::fprintf(output_,
+                 "Moving Completed\n"
+                 "Total Gauges Found: %s\n"
+                 "Unused Gauges Moved: %s\n"
+                 "Used Gauges Left: %s\n"
+                 "Unused gauges were moved to: %s\n",
+                 total.c_str(), moved.c_str(), left.c_str(), destination.c_str());
+}
+
+}  // namespace dalvorn

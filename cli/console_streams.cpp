@@ -1,0 +1,20 @@
+#include "console_streams.h"
+
+#include <cstdio>
+
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
+
+namespace dalvorn {
+
+void UseBinaryConsoleStreams()
+{
+#ifdef _WIN32
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
+#endif
+}
+
+}  // namespace dalvorn

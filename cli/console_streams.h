@@ -1,0 +1,9 @@
+#pragma once
+
+namespace dalvorn {
+
+// Makes standard output and error write "\n" as it is on every platform, so
+// the Windows build prints byte for byte what the Linux build prints.
+void UseBinaryConsoleStreams();
+
+}  // namespace dalvorn

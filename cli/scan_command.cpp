@@ -1,0 +1,23 @@
+#include "commands.h"
+
+#include "console_owner_window.h"
+#include "core/folder_scan.h"
+#include "core/gauge_usage_table.h"
+#include "core/memory_gauge_list.h"
+#include "gauge_list_output.h"
+
+namespace dalvorn {
+
+int RunScan(FileSystem& fileSystem, const std::string& folder, const Console& console)
+{
+    ConsoleOwnerWindow owner(console.input, console.output, console.errors, false);
+    GaugeUsageTable table;
+    MemoryGaugeList list;
+    ScanSimulatorFolder(fileSystem, owner, folder, table, list);
+    if (owner.ErrorShown())
+        return 1;
+    PrintGaugeList(list, console.output);
+    return 0;
+}
+
+}  // namespace dalvorn

@@ -1,0 +1,89 @@
+#pragma once
+// The file system as the scan, the panel reader and the mover see it.
+// Paths are 8-bit strings in the platform's multibyte code page; the
+// platform matches paths and patterns without regard to letter case.
+
+#include <cstddef>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <stdexcept>
+#include <string>
+
+namespace dalvorn {
+
+struct DirectoryEntry {
+    std::string name;
+    bool isDirectory = false;
+};
+
+// Raised when a file that exists cannot be opened or read.
+class FileException : public std::runtime_error {
+public:
+    FileException(std::string path, std::string cause);
+    const std::string& Path() const { return path_; }
+    const std::string& Cause() const { return cause_; }
+
+private:
+    std::string path_;
+    std::string cause_;
+};
+
+// A file opened for reading, without sharing.
+class ReadableFile {
+public:
+    virtual ~ReadableFile() = default;
+    // Reads up to `capacity` bytes; returns 0 at the end of the file.
+    // Throws FileException on a read error.
+    virtual std::size_t Read(char* buffer, std::size_t capacity) = 0;
+};
+
+// Identifies a folder independently of the path that reached it, so a walk
+// through links can tell a folder it has already visited.
+struct FolderIdentity {
+    unsigned long long volume = 0;
+    unsigned long long index = 0;
+    bool operator<(const FolderIdentity& other) const
+    {
+        return volume != other.volume ? volume < other.volume : index < other.index;
+    }
+};
+
+class FileSystem {
+public:
+    using EntryVisitor = std::function<void(const DirectoryEntry&)>;
+
+    virtual ~FileSystem() = default;
+
+    // The separator this platform writes between path components.
+    virtual char Separator() const = 0;
+
+    // True when anything (file or folder) exists at the path.
+    virtual bool Exists(const std::string& path) const = 0;
+
+    // Visits the folder's entries matching "*.gau" or "*.*" ("*.*" also
+    // yields "." and ".."). A folder that cannot be opened yields nothing.
+    virtual void Enumerate(const std::string& folder, const std::string& pattern,
+                           const EntryVisitor& visit) const = 0;
+
+    // Creates a folder; the outcome is not reported.
+    virtual void CreateFolder(const std::string& path) = 0;
+
+    // Moves a file; never replaces an existing destination.
+    virtual bool Move(const std::string& from, const std::string& to) = 0;
+
+    // Opens an existing file for reading without sharing; throws FileException.
+    virtual std::unique_ptr<ReadableFile> OpenForReading(const std::string& path) const = 0;
+
+    // The folder's identity, or nothing when it cannot be determined.
+    virtual std::optional<FolderIdentity> IdentifyFolder(const std::string& path) const = 0;
+
+    // Lower-cases a name the way this platform's code page does.
+    virtual std::string LowerCase(const std::string& text) const = 0;
+
+    // True when the text's last character is the path separator (a trail
+    // byte of a double-byte character does not count).
+    virtual bool EndsWithSeparator(const std::string& text) const = 0;
+};
+
+}  // namespace dalvorn

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+
+namespace dalvorn {
+
+class FileSystem;
+class GaugeList;
+class GaugeUsageTable;
+class OwnerWindow;
+
+// The Scan command: takes the inventory of Gauges, records which aircraft
+// panels use each gauge, and refills the list, unused gauges ticked.
+void ScanSimulatorFolder(const FileSystem& fileSystem, OwnerWindow& owner, const std::string& folderText,
+                         GaugeUsageTable& table, GaugeList& list);
+
+// Reads every panel.cfg in the folder and beneath it, depth-first, sub-folders
+// before the folder's own panel, each folder once even through links.
+void WalkAircraftFolder(const FileSystem& fileSystem, const std::string& aircraftName,
+                        const std::string& folderPath, GaugeUsageTable& table);
+
+}  // namespace dalvorn

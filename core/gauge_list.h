@@ -1,0 +1,42 @@
+#pragma once
+// The ordered, flat list of gauge entries the user ticks. The main dialog
+// provides it over its tree control; the console uses MemoryGaugeList.
+
+#include <cstddef>
+#include <string>
+
+namespace dalvorn {
+
+class GaugeUsageTable;
+
+class GaugeList {
+public:
+    // A handle that stays valid until its own entry is deleted; nullptr is none.
+    using Entry = void*;
+
+    virtual ~GaugeList() = default;
+    virtual void Clear() = 0;
+    virtual Entry Append(const std::string& label) = 0;
+    virtual void SetChecked(Entry entry) = 0;
+    virtual void SortByLabel() = 0;
+    virtual std::size_t Count() const = 0;
+    virtual Entry First() const = 0;
+    virtual Entry Next(Entry entry) const = 0;
+    virtual std::string Label(Entry entry) const = 0;
+    virtual bool IsChecked(Entry entry) const = 0;
+    virtual void Delete(Entry entry) = 0;
+    virtual void SuspendRedraw() = 0;
+    virtual void ResumeRedraw() = 0;
+};
+
+// "key (Used By: users)"
+std::string FormatGaugeLabel(const std::string& key, const std::string& users);
+
+// The gauge key at the start of a label.
+std::string KeyFromLabel(const std::string& label);
+
+// Refills the list from the table: one entry per gauge, unused ones ticked,
+// sorted by label, repainted once.
+void RenderUsageTable(const GaugeUsageTable& table, GaugeList& list);
+
+}  // namespace dalvorn

@@ -1,0 +1,69 @@
+#include "gauge_restorer.h"
+
+#include <map>
+
+#include "file_system.h"
+#include "simulator_folder.h"
+
+namespace dalvorn {
+
+const char kAlreadyInGauges[] = "it is already in gauges";
+const char kNotInUnused[] = "it is not in unused";
+const char kRestoreMoveFailed[] = "the move failed";
+
+namespace {
+
+// Gauge key -> file name as found in the folder, in enumeration order.
+std::vector<std::pair<std::string, std::string>> ListGauges(const FileSystem& fileSystem, const std::string& folder)
+{
+    std::vector<std::pair<std::string, std::string>> gauges;
+    fileSystem.Enumerate(folder, "*.gau", [&](const DirectoryEntry& entry) {
+        if (!entry.isDirectory && HasGaugeExtension(entry.name))
+            gauges.emplace_back(fileSystem.LowerCase(entry.name), entry.name);
+    });
+    return gauges;
+}
+
+std::vector<std::pair<std::string, std::string>> SelectRequested(
+    const FileSystem& fileSystem, const std::vector<std::pair<std::string, std::string>>& available,
+    const std::vector<std::string>& keys, RestoreResult& result)
+{
+    if (keys.empty())
+        return available;
+    std::map<std::string, std::string> byKey(available.begin(), available.end());
+    std::vector<std::pair<std::string, std::string>> selected;
+    for (const std::string& requested : keys) {
+        const std::string key = fileSystem.LowerCase(requested);
+        auto found = byKey.find(key);
+        if (found == byKey.end())
+            result.failures.push_back({requested, kNotInUnused});
+        else
+            selected.emplace_back(*found);
+    }
+    return selected;
+}
+
+}  // namespace
+
+RestoreResult RestoreGauges(FileSystem& fileSystem, const std::string& folderText, const std::vector<std::string>& keys)
+{
+    RestoreResult result;
+    const std::string gaugesFolder = JoinPath(fileSystem, SimulatorFolderFromText(fileSystem, folderText), "gauges");
+    if (!fileSystem.Exists(gaugesFolder)) {
+        result.gaugeFolderFound = false;
+        return result;
+    }
+    const std::string unusedFolder = JoinPath(fileSystem, gaugesFolder, "unused");
+    for (const auto& [key, name] : SelectRequested(fileSystem, ListGauges(fileSystem, unusedFolder), keys, result)) {
+        const std::string target = JoinPath(fileSystem, gaugesFolder, name);
+        if (fileSystem.Exists(target))
+            result.failures.push_back({key, kAlreadyInGauges});
+        else if (!fileSystem.Move(JoinPath(fileSystem, unusedFolder, name), target))
+            result.failures.push_back({key, kRestoreMoveFailed});
+        else
+            ++result.restored;
+    }
+    return result;
+}
+
+}  // namespace dalvorn

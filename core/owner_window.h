@@ -1,0 +1,33 @@
+#pragma once
+// How the scan and the move talk to the user: implemented by the main dialog
+// and by the console.
+
+#include <string>
+
+namespace dalvorn {
+
+class OwnerWindow {
+public:
+    virtual ~OwnerWindow() = default;
+    virtual void ShowError(const std::string& text, const std::string& caption) = 0;
+    virtual bool AskYesNo(const std::string& text, const std::string& caption) = 0;
+    virtual void BeginBusy() = 0;
+    virtual void EndBusy() = 0;
+    virtual void ShowMoveReport(const std::string& total, const std::string& left,
+                                const std::string& moved, const std::string& destination) = 0;
+};
+
+// Shows the busy cursor for the lifetime of the scope, also when it is left
+// through an exception.
+class BusyScope {
+public:
+    explicit BusyScope(OwnerWindow& owner) : owner_(owner) { owner_.BeginBusy(); }
+    ~BusyScope() { owner_.EndBusy(); }
+    BusyScope(const BusyScope&) = delete;
+    BusyScope& operator=(const BusyScope&) = delete;
+
+private:
+    OwnerWindow& owner_;
+};
+
+}  // namespace dalvorn

@@ -1,0 +1,20 @@
+#pragma once
+// The simulator folder as typed, and the paths built beneath it.
+
+#include <string>
+
+namespace dalvorn {
+
+class FileSystem;
+
+// The folder text with one trailing separator dropped, if it has one.
+std::string SimulatorFolderFromText(const FileSystem& fileSystem, const std::string& folderText);
+
+// `folder` + separator + `name`.
+std::string JoinPath(const FileSystem& fileSystem, const std::string& folder, const std::string& name);
+
+// True when a name found by "*.gau" really has the extension ".gau" in any
+// letter case (and was not matched only through a short alias).
+bool HasGaugeExtension(const std::string& name);
+
+}  // namespace dalvorn

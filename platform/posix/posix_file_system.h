@@ -1,0 +1,24 @@
+#pragma once
+// The file system services on POSIX systems, behaving as they do on Windows:
+// paths and patterns match without regard to ASCII letter case, folders are
+// listed in the order NTFS gives, and a move never replaces a file.
+
+#include "core/file_system.h"
+
+namespace dalvorn {
+
+class PosixFileSystem : public FileSystem {
+public:
+    char Separator() const override { return '/'; }
+    bool Exists(const std::string& path) const override;
+    void Enumerate(const std::string& folder, const std::string& pattern,
+                   const EntryVisitor& visit) const override;
+    void CreateFolder(const std::string& path) override;
+    bool Move(const std::string& from, const std::string& to) override;
+    std::unique_ptr<ReadableFile> OpenForReading(const std::string& path) const override;
+    std::optional<FolderIdentity> IdentifyFolder(const std::string& path) const override;
+    std::string LowerCase(const std::string& text) const override;
+    bool EndsWithSeparator(const std::string& text) const override;
+};
+
+}  // namespace dalvorn

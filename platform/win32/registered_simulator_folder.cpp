@@ -1,0 +1,36 @@
+#include "platform/registered_simulator_folder.h"
+
+#include <windows.h>
+
+#include <algorithm>
+
+#include "registry_key.h"
+#include "registry_string_value.h"
+
+namespace dalvorn {
+
+namespace {
+
+const char kSimulatorKey[] = "SOFTWARE\\Microsoft\\Microsoft Games\\Flight Simulator\\8.0";
+const char kFolderValue[] = "EXE Path";
+
+}  // namespace
+
+std::optional<std::string> FindRegisteredSimulatorFolder()
+{
+    // The simulator's installer is a 32-bit program, so its entry lives in
+    // the 32-bit view; 32-bit Windows ignores the flag.
+    const RegistryKey key(HKEY_LOCAL_MACHINE, kSimulatorKey, KEY_QUERY_VALUE | KEY_WOW64_32KEY);
+    if (!key.IsOpen())
+        return std::nullopt;
+
+    char buffer[kRegistryStringCapacity] = {};
+    DWORD type = REG_NONE;
+    DWORD size = sizeof(buffer);
+    const LONG status = RegQueryValueExA(key.Handle(), kFolderValue, nullptr, &type,
+                                         reinterpret_cast<BYTE*>(buffer), &size);
+    const std::size_t returned = std::min<std::size_t>(size, sizeof(buffer));
+    return StringFromRegistryValue(status, type, std::string_view(buffer, returned));
+}
+
+}  // namespace dalvorn

@@ -1,0 +1,89 @@
+#include "win32_file_system.h"
+
+#include <windows.h>
+
+#include <mbctype.h>
+#include <mbstring.h>
+
+#include "platform/native_file_system.h"
+#include "win32_handle.h"
+#include "win32_readable_file.h"
+
+namespace dalvorn {
+
+Win32FileSystem::Win32FileSystem()
+{
+    // Names are in the system's ANSI code page; let the multibyte functions
+    // know its lead bytes.
+    _setmbcp(_MB_CP_ANSI);
+}
+
+bool Win32FileSystem::Exists(const std::string& path) const
+{
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+void Win32FileSystem::Enumerate(const std::string& folder, const std::string& pattern,
+                                const EntryVisitor& visit) const
+{
+    const std::string search = folder + '\\' + pattern;
+    WIN32_FIND_DATAA found;
+    FindHandle find(FindFirstFileA(search.c_str(), &found));
+    if (!find.IsValid())
+        return;
+    do {
+        visit(DirectoryEntry{found.cFileName, (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0});
+    } while (FindNextFileA(find.Get(), &found));
+}
+
+void Win32FileSystem::CreateFolder(const std::string& path)
+{
+    CreateDirectoryA(path.c_str(), nullptr);
+}
+
+bool Win32FileSystem::Move(const std::string& from, const std::string& to)
+{
+    return MoveFileA(from.c_str(), to.c_str()) != FALSE;
+}
+
+std::unique_ptr<ReadableFile> Win32FileSystem::OpenForReading(const std::string& path) const
+{
+    return std::make_unique<Win32ReadableFile>(path);
+}
+
+std::optional<FolderIdentity> Win32FileSystem::IdentifyFolder(const std::string& path) const
+{
+    FileHandle folder(CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                  OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    BY_HANDLE_FILE_INFORMATION information;
+    if (!folder.IsValid() || !GetFileInformationByHandle(folder.Get(), &information))
+        return std::nullopt;
+    FolderIdentity identity;
+    identity.volume = information.dwVolumeSerialNumber;
+    identity.index = (static_cast<unsigned long long>(information.nFileIndexHigh) << 32) | information.nFileIndexLow;
+    return identity;
+}
+
+std::string Win32FileSystem::LowerCase(const std::string& text) const
+{
+    std::string lower = text;
+    if (!lower.empty())
+        _mbslwr(reinterpret_cast<unsigned char*>(&lower[0]));
+    return lower;
+}
+
+bool Win32FileSystem::EndsWithSeparator(const std::string& text) const
+{
+    if (text.empty())
+        return false;
+    const auto* begin = reinterpret_cast<const unsigned char*>(text.c_str());
+    const unsigned char* last = _mbsdec(begin, begin + text.size());
+    return last == begin + text.size() - 1 && *last == '\\';
+}
+
+std::unique_ptr<FileSystem> CreateNativeFileSystem()
+{
+    return std::make_unique<Win32FileSystem>();
+}
+
+}  // namespace dalvorn

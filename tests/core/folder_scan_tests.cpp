@@ -1,0 +1,154 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "core/folder_scan.h"
+#include "core/gauge_usage_table.h"
+#include "core/memory_gauge_list.h"
+#include "support/gauge_list_text.h"
+#include "support/recording_owner_window.h"
+#include "support/simulator_tree.h"
+
+namespace dalvorn {
+namespace {
+
+using testing::ListLines;
+using Lines = std::vector<std::string>;
+
+class FolderScan : public ::testing::Test {
+protected:
+    Lines Scan(const std::string& folderText)
+    {
+        ScanSimulatorFolder(tree.Files(), owner, folderText, table, list);
+        return ListLines(list);
+    }
+    Lines Scan() { return Scan(tree.Root()); }
+
+    testing::SimulatorTree tree;
+    testing::RecordingOwnerWindow owner;
+    GaugeUsageTable table;
+    MemoryGaugeList list;
+};
+
+TEST_F(FolderScan, ListsEveryGaugeSortedWithUnusedTicked)
+{
+    tree.AddGauge("Cessna.GAU");
+    tree.AddGauge("zulu.gau");
+    tree.AddGauge("Magnetic_Compass.gau");
+    tree.AddGauge("readme.txt");
+    tree.AddPanel("c172", "[Window00]\ngauge00=Cessna!Airspeed, 10, 20\ngauge01=Magnetic_Compass, 100, 0\n");
+    tree.AddPanel("Learjet 45/panel", "gauge00=cessna!Clock,1\n");
+    EXPECT_EQ(Scan(), (Lines{"[ ] cessna.gau (Used By: c172, Learjet 45)", "[ ] magnetic_compass.gau (Used By: c172)",
+                             "[x] zulu.gau (Used By: )"}));
+    EXPECT_TRUE(owner.errors.empty());
+    EXPECT_EQ(owner.busyCalls, 1);
+    EXPECT_EQ(owner.busyDepth, 0);
+}
+
+TEST_F(FolderScan, SubFoldersAreReadBeforeTheFolderOwnPanel)
+{
+    tree.AddGauge("a.gau");
+    tree.AddPanel("c172", "gauge00=a,1\n");
+    tree.AddPanel("c172/panel", "gauge00=a,1\n");
+    tree.AddPanel("Beech/panel.1", "gauge00=a,1\n");
+    tree.AddPanel("Beech/panel", "gauge00=a,1\n");
+    tree.AddPanel("Beech/deep/er/still", "gauge00=a,1\n");
+    tree.AddPanel("Zlin", "gauge00=a,1\n");
+    Scan();
+    EXPECT_EQ(table.Users("a.gau"), "Beech, c172, Zlin");
+}
+
+TEST_F(FolderScan, AircraftFoldersInNestedPanelsCountUnderTheTopName)
+{
+    tree.AddGauge("a.gau");
+    tree.AddGauge("b.gau");
+    tree.AddPanel("c172/panel", "gauge00=a,1\n");
+    tree.AddPanel("Lear/a/b/c", "gauge00=b,1\n");
+    EXPECT_EQ(Scan(), (Lines{"[ ] a.gau (Used By: c172)", "[ ] b.gau (Used By: Lear)"}));
+}
+
+TEST_F(FolderScan, TrailingSeparatorIsDroppedOnce)
+{
+    tree.AddGauge("a.gau");
+    const Lines expected{"[x] a.gau (Used By: )"};
+    EXPECT_EQ(Scan(tree.Root() + tree.Files().Separator()), expected);
+    list.Clear();
+    Scan(tree.Root() + tree.Files().Separator() + tree.Files().Separator());
+    EXPECT_EQ(ListLines(list), expected);  // "//" or "\\" still names the folder
+}
+
+TEST_F(FolderScan, MissingFolderIsReportedAndNothingChanges)
+{
+    list.Append("old (Used By: )");
+    Scan(tree.PathOf("nowhere"));
+    Scan("");
+    EXPECT_EQ(owner.errors, (Lines{"Scan: Folder not found", "Scan: Folder not found"}));
+    EXPECT_EQ(ListLines(list), Lines{"[ ] old (Used By: )"});
+    EXPECT_EQ(owner.busyCalls, 0);
+}
+
+TEST_F(FolderScan, MissingGaugesOrAircraftFolders)
+{
+    tree.AddPanel("c172", "gauge00=a,1\n");
+    EXPECT_EQ(Scan(), Lines{});
+    tree.AddGauge("a.gau");
+    std::filesystem::remove_all(tree.HostPath("Aircraft"));
+    EXPECT_EQ(Scan(), Lines{"[x] a.gau (Used By: )"});
+}
+
+TEST_F(FolderScan, FoldersAndNamesAreFoundInAnyLetterCase)
+{
+    tree.WriteFile("GAUGES/Radio.Gau", "x");
+    tree.WriteFile("aircraft/C172/PANEL/Panel.CFG", "gauge00=RADIO,1\n");
+    EXPECT_EQ(Scan(), Lines{"[ ] radio.gau (Used By: C172)"});
+}
+
+TEST_F(FolderScan, UnreadablePanelEndsTheScanKeepingTheListAndEndingBusy)
+{
+    tree.AddGauge("a.gau");
+    tree.AddPanel("c172", "gauge00=a,1\n");
+    tree.MakeFolder("Aircraft/lear/panel.cfg");
+    list.Append("before (Used By: )");
+    EXPECT_THROW(Scan(), FileException);
+    EXPECT_EQ(ListLines(list), Lines{"[ ] before (Used By: )"});
+    EXPECT_EQ(owner.busyDepth, 0);
+}
+
+TEST_F(FolderScan, RescanResetsTicksAndKeepsGaugesGoneSinceInTheTable)
+{
+    tree.AddGauge("a.gau");
+    tree.AddGauge("b.gau");
+    tree.AddPanel("c172", "gauge00=a,1\n");
+    const Lines first = Scan();
+    list.SetChecked(list.First(), true);
+    EXPECT_EQ(Scan(), first);
+
+    std::filesystem::remove(tree.HostPath("Gauges/b.gau"));
+    EXPECT_EQ(Scan(), first);  // the table keeps what earlier scans found
+}
+
+TEST_F(FolderScan, ShortAliasMatchesAreNotGauges)
+{
+    tree.AddGauge("real.gau");
+    tree.AddGauge("long.gauge");
+    tree.AddGauge("folder.gau/inner.txt");
+    EXPECT_EQ(Scan(), (Lines{"[x] folder.gau (Used By: )", "[x] real.gau (Used By: )"}));
+}
+
+TEST_F(FolderScan, CyclicFolderLinksEnd)
+{
+    tree.AddGauge("a.gau");
+    tree.AddPanel("c172/panel", "gauge00=a,1\n");
+    tree.AddPanel("Lear", "gauge00=zz,1\n");
+    std::error_code error;
+    std::filesystem::create_directory_symlink(tree.HostPath("Aircraft/c172"), tree.HostPath("Aircraft/c172/panel/up"),
+                                              error);
+    std::filesystem::create_directory_symlink(tree.HostPath("Aircraft/c172"), tree.HostPath("Aircraft/Lear/shared"),
+                                              error);
+    if (error)
+        GTEST_SKIP() << "folder links unavailable here: " << error.message();
+    EXPECT_EQ(Scan(), Lines{"[ ] a.gau (Used By: c172, Lear)"});
+}
+
+}  // namespace
+}  // namespace dalvorn

@@ -1,0 +1,157 @@
+#include <gtest/gtest.h>
+
+#include "core/folder_scan.h"
+#include "core/gauge_mover.h"
+#include "core/gauge_usage_table.h"
+#include "core/memory_gauge_list.h"
+#include "support/gauge_list_text.h"
+#include "support/recording_owner_window.h"
+#include "support/simulator_tree.h"
+
+namespace dalvorn {
+namespace {
+
+using testing::ListLines;
+using Lines = std::vector<std::string>;
+
+class GaugeMover : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        tree.AddGauge("Cessna.GAU", "cessna bytes");
+        tree.AddGauge("my gauge.gau", "mine");
+        tree.AddGauge("used.gau", "used");
+        tree.AddGauge("zulu.gau", "zulu");
+        tree.AddPanel("c172", "gauge00=used,1\n");
+    }
+    void Scan() { ScanSimulatorFolder(tree.Files(), owner, tree.Root(), table, list); }
+    void Move(const std::string& folderText) { MoveSelectedGauges(tree.Files(), owner, folderText, table, list); }
+    void Move() { Move(tree.Root()); }
+    void Tick(const std::string& key, bool checked) { list.SetChecked(list.FindByKey(key), checked); }
+    std::string Destination() const
+    {
+        const char separator = const_cast<testing::SimulatorTree&>(tree).Files().Separator();
+        return tree.Root() + separator + "gauges" + separator + "unused" + separator;
+    }
+
+    testing::SimulatorTree tree;
+    testing::RecordingOwnerWindow owner;
+    GaugeUsageTable table;
+    MemoryGaugeList list;
+};
+
+TEST_F(GaugeMover, MovesTickedGaugesAndReports)
+{
+    Scan();
+    Move();
+    EXPECT_EQ(owner.questions,
+              Lines{"Remove: All selected gauges will be moved to diffrent folder, continue?"});
+    ASSERT_EQ(owner.reports.size(), 1u);
+    EXPECT_EQ(owner.reports[0].total, "4");
+    EXPECT_EQ(owner.reports[0].moved, "3");
+    EXPECT_EQ(owner.reports[0].left, "1");
+    EXPECT_EQ(owner.reports[0].destination, Destination());
+    EXPECT_EQ(ListLines(list), Lines{"[ ] used.gau (Used By: c172)"});
+    EXPECT_EQ(tree.NamesIn("Gauges/unused"), (Lines{"cessna.gau", "my gauge.gau", "zulu.gau"}));
+    EXPECT_EQ(tree.ReadFile("Gauges/unused/cessna.gau"), "cessna bytes");
+    EXPECT_FALSE(table.Contains("zulu.gau"));
+    EXPECT_TRUE(table.Contains("used.gau"));
+    EXPECT_EQ(owner.busyDepth, 0);
+}
+
+TEST_F(GaugeMover, AnsweringNoChangesNothing)
+{
+    Scan();
+    owner.answer = false;
+    Move();
+    EXPECT_EQ(list.Count(), 4u);
+    EXPECT_FALSE(tree.ExistsExactly("Gauges/unused"));
+    EXPECT_TRUE(owner.reports.empty());
+    EXPECT_EQ(owner.busyCalls, 1);  // the scan's only
+}
+
+TEST_F(GaugeMover, NothingTickedReportsZeroMoved)
+{
+    Scan();
+    for (GaugeList::Entry entry = list.First(); entry; entry = list.Next(entry))
+        list.SetChecked(entry, false);
+    Move();
+    ASSERT_EQ(owner.reports.size(), 1u);
+    EXPECT_EQ(owner.reports[0].total, "4");
+    EXPECT_EQ(owner.reports[0].moved, "0");
+    EXPECT_EQ(owner.reports[0].left, "4");
+    EXPECT_TRUE(tree.ExistsExactly("Gauges/unused"));
+}
+
+TEST_F(GaugeMover, EverythingTickedEmptiesTheList)
+{
+    Scan();
+    Tick("used.gau", true);
+    Move();
+    ASSERT_EQ(owner.reports.size(), 1u);
+    EXPECT_EQ(owner.reports[0].moved, "4");
+    EXPECT_EQ(owner.reports[0].left, "0");
+    EXPECT_EQ(list.Count(), 0u);
+    EXPECT_EQ(tree.NamesIn("Gauges"), Lines{"unused"});
+}
+
+TEST_F(GaugeMover, ExistingDestinationStopsThePassWithoutReplacingIt)
+{
+    tree.WriteFile("Gauges/unused/my gauge.gau", "older copy");
+    Scan();
+    Move();
+    EXPECT_EQ(owner.errors, Lines{"Remove: Move Failed"});
+    EXPECT_TRUE(owner.reports.empty());
+    EXPECT_EQ(owner.busyDepth, 0);
+    // cessna.gau came first and went; the failed entry and the rest stay.
+    EXPECT_EQ(ListLines(list), (Lines{"[x] my gauge.gau (Used By: )", "[ ] used.gau (Used By: c172)",
+                                      "[x] zulu.gau (Used By: )"}));
+    EXPECT_FALSE(table.Contains("my gauge.gau"));
+    EXPECT_TRUE(table.Contains("zulu.gau"));
+    EXPECT_EQ(tree.ReadFile("Gauges/unused/my gauge.gau"), "older copy");
+    EXPECT_EQ(tree.ReadFile("Gauges/my gauge.gau"), "mine");
+    EXPECT_EQ(tree.ReadFile("Gauges/unused/cessna.gau"), "cessna bytes");
+}
+
+TEST_F(GaugeMover, MissingGaugesFolderIsReported)
+{
+    Scan();
+    const std::string other = tree.PathOf("Aircraft");
+    Move(other);
+    EXPECT_EQ(owner.errors, Lines{"Remove: FS2002 folder not found"});
+    EXPECT_EQ(list.Count(), 4u);
+}
+
+TEST_F(GaugeMover, WorksInTheFolderNowInTheField)
+{
+    Scan();
+    testing::SimulatorTree other;
+    other.AddGauge("zulu.gau", "other zulu");
+    Tick("cessna.gau", false);
+    Tick("my gauge.gau", false);
+    Move(other.Root() + other.Files().Separator());
+    EXPECT_EQ(other.ReadFile("Gauges/unused/zulu.gau"), "other zulu");
+    EXPECT_EQ(tree.ReadFile("Gauges/zulu.gau"), "zulu");
+}
+
+TEST_F(GaugeMover, SourceGoneSinceTheScanFailsTheMove)
+{
+    Scan();
+    std::filesystem::remove(tree.HostPath("Gauges/Cessna.GAU"));
+    Move();
+    EXPECT_EQ(owner.errors, Lines{"Remove: Move Failed"});
+    EXPECT_EQ(list.Count(), 4u);
+}
+
+TEST_F(GaugeMover, AFileInTheWayOfUnusedFailsTheMove)
+{
+    tree.WriteFile("Gauges/unused", "not a folder");
+    Scan();
+    Move();
+    EXPECT_EQ(owner.errors, Lines{"Remove: Move Failed"});
+    EXPECT_EQ(tree.ReadFile("Gauges/unused"), "not a folder");
+    EXPECT_EQ(tree.ReadFile("Gauges/Cessna.GAU"), "cessna bytes");
+}
+
+}  // namespace
+}  // namespace dalvorn

@@ -1,0 +1,102 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "core/text_line_reader.h"
+#include "support/simulator_tree.h"
+
+namespace dalvorn {
+namespace {
+
+// Hands out its content in pieces of a fixed size, so line ends can fall on
+// a piece boundary.
+class PiecewiseFile : public ReadableFile {
+public:
+    PiecewiseFile(std::string content, std::size_t piece) : content_(std::move(content)), piece_(piece) {}
+    std::size_t Read(char* buffer, std::size_t capacity) override
+    {
+        const std::size_t n = std::min({capacity, piece_, content_.size() - offset_});
+        std::memcpy(buffer, content_.data() + offset_, n);
+        offset_ += n;
+        return n;
+    }
+
+private:
+    std::string content_;
+    std::size_t piece_;
+    std::size_t offset_ = 0;
+};
+
+std::vector<std::string> LinesOf(const std::string& content, std::size_t piece = 1 << 20)
+{
+    TextLineReader reader(std::make_unique<PiecewiseFile>(content, piece), "test");
+    std::vector<std::string> lines;
+    std::string line;
+    while (reader.ReadLine(line))
+        lines.push_back(line);
+    return lines;
+}
+
+using Lines = std::vector<std::string>;
+
+TEST(TextLineReader, LineEndRules)
+{
+    EXPECT_EQ(LinesOf("a\nb\r\nc"), (Lines{"a", "b", "c"}));
+    EXPECT_EQ(LinesOf("a\rb\n"), (Lines{"a\rb"}));
+    EXPECT_EQ(LinesOf("a\r\r\nb\r"), (Lines{"a\r", "b\r"}));
+    EXPECT_EQ(LinesOf("\n\n"), (Lines{"", ""}));
+    EXPECT_EQ(LinesOf(""), Lines{});
+    EXPECT_EQ(LinesOf(std::string("a\0b\n", 4)), (Lines{std::string("a\0b", 3)}));
+}
+
+TEST(TextLineReader, ControlZEndsTheFile)
+{
+    EXPECT_EQ(LinesOf("a\nb\x1A" "c\nd\n"), (Lines{"a", "b"}));
+    EXPECT_EQ(LinesOf("a\n\x1A"), (Lines{"a"}));
+    EXPECT_EQ(LinesOf("\x1A" "a\n"), Lines{});
+}
+
+TEST(TextLineReader, PieceBoundariesDoNotMatter)
+{
+    const std::string content = "gauge00=a,1\r\nline two\r\n\r\nlast\rline";
+    const Lines expected = LinesOf(content);
+    for (std::size_t piece = 1; piece < content.size(); ++piece)
+        EXPECT_EQ(LinesOf(content, piece), expected) << "piece " << piece;
+}
+
+TEST(TextLineReader, LongLinesAcrossManyChunks)
+{
+    const std::string longLine(300000, 'x');
+    EXPECT_EQ(LinesOf(longLine + "\r\n" + longLine), (Lines{longLine, longLine}));
+}
+
+TEST(TextLineReader, MissingFileOrFolderRaisesWithThePath)
+{
+    testing::SimulatorTree tree;
+    tree.MakeFolder("panel.cfg");
+    for (const std::string& path : {tree.PathOf("panel.cfg"), tree.PathOf("missing.cfg")}) {
+        try {
+            TextLineReader reader(tree.Files(), path);
+            ADD_FAILURE() << "opened " << path;
+        } catch (const FileException& error) {
+            EXPECT_EQ(error.Path(), path);
+            EXPECT_FALSE(error.Cause().empty());
+        }
+    }
+}
+
+TEST(TextLineReader, ReadsARealFile)
+{
+    testing::SimulatorTree tree;
+    tree.WriteFile("panel.cfg", "[Window00]\r\ngauge00=Cessna!Airspeed, 1\r\n");
+    TextLineReader reader(tree.Files(), tree.PathOf("panel.cfg"));
+    std::string line;
+    ASSERT_TRUE(reader.ReadLine(line));
+    EXPECT_EQ(line, "[Window00]");
+    ASSERT_TRUE(reader.ReadLine(line));
+    EXPECT_EQ(line, "gauge00=Cessna!Airspeed, 1");
+    EXPECT_FALSE(reader.ReadLine(line));
+}
+
+}  // namespace
+}  // namespace dalvorn

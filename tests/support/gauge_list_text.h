@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "core/gauge_list.h"
+
+namespace dalvorn::testing {
+
+// The list as "[x] label" / "[ ] label" lines, in list order.
+inline std::vector<std::string> ListLines(const GaugeList& list)
+{
+    std::vector<std::string> lines;
+    for (GaugeList::Entry entry = list.First(); entry; entry = list.Next(entry))
+        lines.push_back((list.IsChecked(entry) ? "[x] " : "[ ] ") + list.Label(entry));
+    return lines;
+}
+
+}  // namespace dalvorn::testing

@@ -1,0 +1,46 @@
+#pragma once
+// An owner window that remembers what it was asked to show.
+
+#include <string>
+#include <vector>
+
+#include "core/owner_window.h"
+
+namespace dalvorn::testing {
+
+struct MoveReport {
+    std::string total, left, moved, destination;
+};
+
+class RecordingOwnerWindow : public OwnerWindow {
+public:
+    bool answer = true;
+    std::vector<std::string> errors;  // "caption: text"
+    std::vector<std::string> questions;
+    std::vector<MoveReport> reports;
+    int busyDepth = 0;
+    int busyCalls = 0;
+
+    void ShowError(const std::string& text, const std::string& caption) override
+    {
+        errors.push_back(caption + ": " + text);
+    }
+    bool AskYesNo(const std::string& text, const std::string& caption) override
+    {
+        questions.push_back(caption + ": " + text);
+        return answer;
+    }
+    void BeginBusy() override
+    {
+        ++busyDepth;
+        ++busyCalls;
+    }
+    void EndBusy() override { --busyDepth; }
+    void ShowMoveReport(const std::string& total, const std::string& left, const std::string& moved,
+                        const std::string& destination) override
+    {
+        reports.push_back({total, left, moved, destination});
+    }
+};
+
+}  // namespace dalvorn::testing
