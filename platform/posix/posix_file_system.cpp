@@ -54,6 +54,8 @@ bool PosixFileSystem::Exists(const std::string& path) const
 void PosixFileSystem::Enumerate(const std::string& folder, const std::string& pattern,
                                 const EntryVisitor& visit) const
 {
+    if (folder.empty())
+        return;
     // The exact spelling is tried first; only when it fails is the path
     // looked up without regard to case.
     std::optional<std::vector<DirectoryEntry>> entries = ListFolder(folder, pattern);

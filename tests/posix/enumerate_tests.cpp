@@ -1,0 +1,150 @@
+#include <sys/stat.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "core/folder_scan.h"
+#include "core/gauge_usage_table.h"
+#include "platform/posix/posix_file_system.h"
+#include "temporary_folder.h"
+
+namespace dalvorn {
+namespace {
+
+class EnumerateTest : public ::testing::Test {
+protected:
+    std::vector<DirectoryEntry> List(const std::string& folder, const std::string& pattern) const
+    {
+        std::vector<DirectoryEntry> entries;
+        fileSystem.Enumerate(folder, pattern, [&](const DirectoryEntry& entry) { entries.push_back(entry); });
+        return entries;
+    }
+
+    std::vector<std::string> Names(const std::string& folder, const std::string& pattern) const
+    {
+        std::vector<std::string> names;
+        for (const DirectoryEntry& entry : List(folder, pattern))
+            names.push_back(entry.name);
+        return names;
+    }
+
+    bool IsListedAsDirectory(const std::string& folder, const std::string& name) const
+    {
+        for (const DirectoryEntry& entry : List(folder, "*.*"))
+            if (entry.name == name)
+                return entry.isDirectory;
+        ADD_FAILURE() << name << " not listed";
+        return false;
+    }
+
+    testing::TemporaryFolder root;
+    PosixFileSystem fileSystem;
+};
+
+using NameList = std::vector<std::string>;
+
+TEST_F(EnumerateTest, GaugePatternMatchesTheExtensionInAnyCase)
+{
+    root.MakeFolder("Gauges");
+    for (const char* name : {"cessna.gau", "Learjet.GAU", "b737.Gau", "readme.txt", "gau", "old.gau.bak",
+                             "panel.gauge"})
+        root.WriteFile(std::string("Gauges/") + name, "");
+
+    EXPECT_EQ(Names(root / "Gauges", "*.gau"), (NameList{"b737.Gau", "cessna.gau", "Learjet.GAU"}));
+    EXPECT_EQ(Names(root / "Gauges", "*.GAU"), (NameList{"b737.Gau", "cessna.gau", "Learjet.GAU"}));
+}
+
+TEST_F(EnumerateTest, AllPatternYieldsEveryNameAndTheDotEntriesFirst)
+{
+    root.MakeFolder("Aircraft/c172");
+    root.WriteFile("Aircraft/notes", "");
+    root.WriteFile("Aircraft/-first.txt", "");
+
+    const std::vector<DirectoryEntry> entries = List(root / "Aircraft", "*.*");
+    ASSERT_EQ(entries.size(), 5u);
+    EXPECT_EQ(entries[0].name, ".");
+    EXPECT_TRUE(entries[0].isDirectory);
+    EXPECT_EQ(entries[1].name, "..");
+    EXPECT_TRUE(entries[1].isDirectory);
+    EXPECT_EQ(entries[2].name, "-first.txt");
+    EXPECT_FALSE(entries[2].isDirectory);
+    EXPECT_EQ(entries[3].name, "c172");
+    EXPECT_TRUE(entries[3].isDirectory);
+    EXPECT_EQ(entries[4].name, "notes");
+    EXPECT_FALSE(entries[4].isDirectory);
+}
+
+TEST_F(EnumerateTest, OrdersByUpperCasedBytesAsNtfsDoes)
+{
+    root.MakeFolder("Gauges");
+    // Upper-cased, '_' (0x5F) sorts after every letter; lower-cased it
+    // would sort before them.
+    for (const char* name : {"a_b.gau", "AB.gau", "ac.gau", "Zulu.gau", "9.gau", "_x.gau", "Ab.gau"})
+        root.WriteFile(std::string("Gauges/") + name, "");
+
+    EXPECT_EQ(Names(root / "Gauges", "*.gau"),
+              (NameList{"9.gau", "AB.gau", "Ab.gau", "ac.gau", "a_b.gau", "Zulu.gau", "_x.gau"}));
+}
+
+TEST_F(EnumerateTest, FindsTheFolderInAnyLetterCase)
+{
+    root.MakeFolder("Gauges");
+    root.WriteFile("Gauges/cessna.gau", "");
+
+    EXPECT_EQ(Names(root / "GAUGES", "*.gau"), (NameList{"cessna.gau"}));
+}
+
+TEST_F(EnumerateTest, FolderThatCannotBeOpenedYieldsNothing)
+{
+    root.WriteFile("Gauges", "a file where a folder is expected");
+
+    EXPECT_TRUE(List(root / "Missing", "*.*").empty());
+    EXPECT_TRUE(List(root / "Gauges", "*.*").empty());
+    EXPECT_TRUE(List(root / "Gauges/inner", "*.gau").empty());
+}
+
+TEST_F(EnumerateTest, LinksCountAsDirectoriesOnlyWhenTheyLeadToAFolder)
+{
+    root.MakeFolder("Aircraft/c172");
+    root.WriteFile("Aircraft/readme.txt", "");
+    root.MakeLink("Aircraft/cessna", "c172");
+    root.MakeLink("Aircraft/text", "readme.txt");
+    root.MakeLink("Aircraft/dangling", "nowhere");
+    root.MakeLink("Aircraft/loop-a", "loop-b");
+    root.MakeLink("Aircraft/loop-b", "loop-a");
+
+    EXPECT_TRUE(IsListedAsDirectory(root / "Aircraft", "cessna"));
+    EXPECT_FALSE(IsListedAsDirectory(root / "Aircraft", "text"));
+    EXPECT_FALSE(IsListedAsDirectory(root / "Aircraft", "dangling"));
+    EXPECT_FALSE(IsListedAsDirectory(root / "Aircraft", "loop-a"));
+    EXPECT_FALSE(IsListedAsDirectory(root / "Aircraft", "loop-b"));
+}
+
+TEST_F(EnumerateTest, NamedPipeIsListedAsAPlainEntry)
+{
+    root.MakeFolder("Gauges");
+    ASSERT_EQ(mkfifo((root / "Gauges/pipe.gau").c_str(), 0600), 0);
+
+    const std::vector<DirectoryEntry> entries = List(root / "Gauges", "*.gau");
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_FALSE(entries[0].isDirectory);
+}
+
+TEST_F(EnumerateTest, WalkThroughALinkBackToAnAncestorEnds)
+{
+    root.MakeFolder("Aircraft/c172/panel");
+    root.WriteFile("Aircraft/c172/panel/panel.cfg", "[Vcockpit01]\ngauge00=cessna!Airspeed, 0,0\n");
+    root.MakeLink("Aircraft/c172/panel/back", "../..");
+    root.MakeLink("Aircraft/c172/self", ".");
+    GaugeUsageTable table;
+    table.ResetGauge("cessna.gau");
+
+    WalkAircraftFolder(fileSystem, "c172", root / "Aircraft/C172", table);
+
+    EXPECT_EQ(table.Users("cessna.gau"), "c172");
+}
+
+}  // namespace
+}  // namespace dalvorn

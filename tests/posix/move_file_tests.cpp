@@ -1,0 +1,110 @@
+#include <gtest/gtest.h>
+
+#include "platform/posix/no_replace_rename.h"
+#include "platform/posix/posix_file_system.h"
+#include "temporary_folder.h"
+
+namespace dalvorn {
+namespace {
+
+class MoveTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        root.MakeFolder("Gauges/Unused");
+        root.WriteFile("Gauges/Cessna.GAU", "cessna gauge");
+    }
+
+    testing::TemporaryFolder root;
+    PosixFileSystem fileSystem;
+};
+
+TEST_F(MoveTest, MovesAFileFoundInAnyCaseUnderExactlyTheNewName)
+{
+    EXPECT_TRUE(fileSystem.Move(root / "gauges/cessna.gau", root / "gauges/unused/cessna.gau"));
+
+    EXPECT_FALSE(root.Has("Gauges/Cessna.GAU"));
+    EXPECT_EQ(root.ReadFile("Gauges/Unused/cessna.gau"), "cessna gauge");
+}
+
+TEST_F(MoveTest, NeverReplacesAnExistingFile)
+{
+    root.WriteFile("Gauges/Unused/cessna.gau", "older copy");
+
+    EXPECT_FALSE(fileSystem.Move(root / "Gauges/Cessna.GAU", root / "Gauges/Unused/cessna.gau"));
+
+    EXPECT_EQ(root.ReadFile("Gauges/Cessna.GAU"), "cessna gauge");
+    EXPECT_EQ(root.ReadFile("Gauges/Unused/cessna.gau"), "older copy");
+}
+
+TEST_F(MoveTest, DestinationSpeltInAnotherCaseCountsAsExisting)
+{
+    root.WriteFile("Gauges/Unused/CESSNA.gau", "older copy");
+
+    EXPECT_FALSE(fileSystem.Move(root / "Gauges/Cessna.GAU", root / "Gauges/Unused/cessna.gau"));
+
+    EXPECT_EQ(root.ReadFile("Gauges/Cessna.GAU"), "cessna gauge");
+    EXPECT_FALSE(root.Has("Gauges/Unused/cessna.gau"));
+    EXPECT_EQ(root.ReadFile("Gauges/Unused/CESSNA.gau"), "older copy");
+}
+
+TEST_F(MoveTest, FailsWithoutSourceOrDestinationFolder)
+{
+    EXPECT_FALSE(fileSystem.Move(root / "Gauges/learjet.gau", root / "Gauges/Unused/learjet.gau"));
+    EXPECT_FALSE(fileSystem.Move(root / "Gauges/cessna.gau", root / "Gauges/Missing/cessna.gau"));
+    EXPECT_EQ(root.ReadFile("Gauges/Cessna.GAU"), "cessna gauge");
+}
+
+TEST_F(MoveTest, RenamingToAnotherCaseOfItsOwnNameIsAllowed)
+{
+    EXPECT_TRUE(fileSystem.Move(root / "Gauges/Cessna.GAU", root / "Gauges/cessna.gau"));
+
+    EXPECT_FALSE(root.Has("Gauges/Cessna.GAU"));
+    EXPECT_EQ(root.ReadFile("Gauges/cessna.gau"), "cessna gauge");
+}
+
+TEST_F(MoveTest, RenamingToAnotherCaseIsRefusedWhenAThirdSpellingExists)
+{
+    root.WriteFile("Gauges/CESSNA.GAU", "other gauge");
+
+    EXPECT_FALSE(fileSystem.Move(root / "Gauges/Cessna.GAU", root / "Gauges/cessna.gau"));
+    EXPECT_FALSE(root.Has("Gauges/cessna.gau"));
+}
+
+TEST_F(MoveTest, MovesAFolderLikeARename)
+{
+    root.MakeFolder("Gauges/Old");
+    root.WriteFile("Gauges/Old/a.gau", "a");
+
+    EXPECT_TRUE(fileSystem.Move(root / "gauges/old", root / "gauges/unused/Old"));
+    EXPECT_EQ(root.ReadFile("Gauges/Unused/Old/a.gau"), "a");
+}
+
+TEST(RenameWithoutReplacingTest, MovesAndNeverReplaces)
+{
+    testing::TemporaryFolder root;
+    root.WriteFile("from", "moved");
+    root.WriteFile("taken", "kept");
+
+    EXPECT_FALSE(RenameWithoutReplacing(root / "from", root / "taken"));
+    EXPECT_EQ(root.ReadFile("taken"), "kept");
+    EXPECT_TRUE(RenameWithoutReplacing(root / "from", root / "to"));
+    EXPECT_FALSE(root.Has("from"));
+    EXPECT_EQ(root.ReadFile("to"), "moved");
+}
+
+TEST(MoveByLinkingTest, MovesAndNeverReplaces)
+{
+    testing::TemporaryFolder root;
+    root.WriteFile("from", "moved");
+    root.WriteFile("taken", "kept");
+
+    EXPECT_FALSE(MoveByLinking(root / "from", root / "taken"));
+    EXPECT_EQ(root.ReadFile("taken"), "kept");
+    EXPECT_TRUE(MoveByLinking(root / "from", root / "to"));
+    EXPECT_FALSE(root.Has("from"));
+    EXPECT_EQ(root.ReadFile("to"), "moved");
+}
+
+}  // namespace
+}  // namespace dalvorn
