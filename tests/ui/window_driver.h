@@ -1,0 +1,92 @@
+#pragma once
+// Drives the windows of the user-interface thread from a second thread, the
+// way a user would: clicks, keys and answers to message boxes, all through
+// messages, so the dialogs run their own code paths.
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace dalvorn::testing {
+
+enum class BoxIcon { None, Stop, Question, Information, Other };
+
+struct MessageBoxSeen {
+    HWND window = nullptr;
+    std::string caption;
+    std::string text;
+    BoxIcon icon = BoxIcon::None;
+    std::vector<int> buttons;  // IDOK, IDYES, IDNO, ... present in the box
+    int defaultButton = 0;
+};
+
+class WindowDriver {
+public:
+    explicit WindowDriver(DWORD uiThread) : uiThread_(uiThread) {}
+
+    // Polls `condition` until it holds; false after the time-out.
+    static bool WaitUntil(const std::function<bool()>& condition);
+
+    // The visible dialog-class window of the UI thread with that caption,
+    // other than `earlier`, or nullptr when none appears in time.
+    HWND WaitForWindow(const std::string& caption, HWND earlier = nullptr) const;
+    HWND FindWindowByCaption(const std::string& caption, HWND earlier = nullptr) const;
+    // True when no window with that caption is left, within the time-out.
+    bool WaitUntilGone(const std::string& caption) const;
+
+    // A message box with that caption other than `earlier` (which may still
+    // be closing), read; window is nullptr when none appears in time.
+    MessageBoxSeen WaitForMessageBox(const std::string& caption, HWND earlier = nullptr) const;
+    static void Answer(const MessageBoxSeen& box, int button);
+
+    // A click on the button, as the button itself reports it.
+    static void Click(HWND dialog, int id);
+    // Characters typed into the control, one WM_CHAR each.
+    static void Type(HWND control, const std::string& text);
+    static void PressKey(HWND control, UINT virtualKey);
+    static std::string Text(HWND window);
+    static bool IsEnabled(HWND dialog, int id) { return ::IsWindowEnabled(::GetDlgItem(dialog, id)) != FALSE; }
+    // The control that has the keyboard focus in the UI thread.
+    HWND Focus() const;
+
+    // The tree's top-level items as "[x] label" or "[ ] label".
+    static std::vector<std::string> TreeLines(HWND tree);
+    // Toggles the check box of the item whose label starts with
+    // `labelPrefix` with the space key, as a user would, and waits for it.
+    static void ToggleTick(HWND tree, const std::string& labelPrefix);
+
+    // Returns once the dialog's modal loop has fallen idle and run its idle
+    // update (WM_KICKIDLE) after everything sent to it so far.
+    void WaitForIdleUpdate(HWND dialog) const;
+
+    // Ends every window the UI thread still shows, message boxes included.
+    void DismissAll() const;
+
+private:
+    std::vector<HWND> DialogWindows() const;
+
+    DWORD uiThread_;
+};
+
+// Counts the WM_KICKIDLE messages the windows of one thread receive.
+class IdleMessageCounter {
+public:
+    explicit IdleMessageCounter(DWORD thread);
+    ~IdleMessageCounter();
+    IdleMessageCounter(const IdleMessageCounter&) = delete;
+    IdleMessageCounter& operator=(const IdleMessageCounter&) = delete;
+
+    static long Count();
+
+private:
+    HHOOK hook_;
+};
+
+// Runs `script` on a second thread while this thread runs `modal` (which
+// shows the dialogs and returns when they are closed). Whatever the script
+// leaves open is closed afterwards so `modal` always returns.
+void RunWithDriver(const std::function<void()>& modal, const std::function<void(WindowDriver&)>& script);
+
+}  // namespace dalvorn::testing
