@@ -1,5 +1,6 @@
 #include "main_dialog.h"
 
+#include "about_dialog.h"
 #include "core/folder_scan.h"
 #include "core/gauge_mover.h"
 #include "folder_browser.h"
@@ -8,6 +9,7 @@
 #include "framework/framework_ids.h"
 #include "framework/paint_dc.h"
 #include "framework/win_app.h"
+#include "move_report_dialog.h"
 #include "platform/native_file_system.h"
 #include "platform/registered_simulator_folder.h"
 #include "resource.h"
@@ -153,7 +155,7 @@ void CMainDialog::OnMoveSelected()
 
 void CMainDialog::OnAbout()
 {
-    CDialog about(IDD_ABOUTBOX);
+    CAboutDialog about;
     about.DoModal();
 }
 
@@ -197,7 +199,10 @@ void CMainDialog::EndBusy()
 void CMainDialog::ShowMoveReport(const std::string& total, const std::string& left, const std::string& moved,
                                  const std::string& destination)
 {
-    MessageBox("Total Gauges Found: " + total + "\nUnused Gauges Moved: " + moved + "\nUsed Gauges Left: " + left +
-                   "\n\nUnused gauges were moved to:\n" + destination,
-               "Moving Completed", MB_OK | MB_ICONINFORMATION);
+    CMoveReportDialog report;
+    report.m_total = total;
+    report.m_left = left;
+    report.m_moved = moved;
+    report.m_destination = destination;
+    report.DoModal();
 }

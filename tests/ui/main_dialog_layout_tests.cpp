@@ -9,6 +9,7 @@
 
 #include <cstdlib>
 
+#include "dialog_geometry.h"
 #include "registry_value_scope.h"
 #include "resource.h"
 #include "window_driver.h"
@@ -34,41 +35,6 @@ const ControlLayout kTemplateOrder[] = {
     {IDC_GAUGE_TREE, "SysTreeView32", "Tree2", {7, 47, 202, 110}, true},
     {ID_APP_ABOUT, "Button", "About...", {217, 141, 57, 16}, true},
 };
-
-std::string ClassName(HWND window)
-{
-    char name[64] = {};
-    ::GetClassNameA(window, name, sizeof(name));
-    return name;
-}
-
-// Position and size are converted each on its own, as the dialog manager
-// does when it creates the controls.
-RECT InPixels(HWND dialog, const RECT& units)
-{
-    RECT rect = units;
-    ::MapDialogRect(dialog, &rect);
-    return {rect.left, rect.top, rect.left + rect.right, rect.top + rect.bottom};
-}
-
-RECT PlacementInDialog(HWND dialog, HWND control)
-{
-    RECT rect;
-    ::GetWindowRect(control, &rect);
-    ::MapWindowPoints(HWND_DESKTOP, dialog, reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
-}
-
-std::string Describe(const RECT& rect)
-{
-    return std::to_string(rect.left) + "," + std::to_string(rect.top) + " " + std::to_string(rect.right) + "," +
-           std::to_string(rect.bottom);
-}
-
-DWORD Style(HWND window)
-{
-    return static_cast<DWORD>(::GetWindowLongA(window, GWL_STYLE));
-}
 
 // Edit and tree controls turn the template's WS_BORDER into a sunken edge.
 bool HasBorder(HWND control)

@@ -7,78 +7,15 @@
 
 #include <commctrl.h>
 
+#include "framework/win_app.h"
+#include "program_test.h"
 #include "registry_value_scope.h"
 #include "resource.h"
-#include "support/simulator_tree.h"
-#include "window_driver.h"
-#include "framework/win_app.h"
 
 namespace dalvorn::testing {
 namespace {
 
-using Lines = std::vector<std::string>;
-
-const char kMainCaption[] = "Dalvorn";
-
-const Lines kScannedLines = {
-    "[ ] cessna.gau (Used By: c172)",
-    "[ ] magnetic_compass.gau (Used By: c172)",
-    "[x] my gauge.gau (Used By: )",
-    "[ ] radio.gau (Used By: Learjet 45)",
-    "[x] unused_one.gau (Used By: )",
-    "[x] zeta.gau (Used By: )",
-};
-
-class MainDialogTest : public ::testing::Test {
-protected:
-    MainDialogTest()
-    {
-        simulator.AddGauge("Cessna.GAU");
-        simulator.AddGauge("magnetic_compass.gau");
-        simulator.AddGauge("my gauge.gau");
-        simulator.AddGauge("radio.gau");
-        simulator.AddGauge("Unused_One.gau");
-        simulator.AddGauge("zeta.gau");
-        simulator.AddPanel("c172", "[Window00]\ngauge00=Cessna!Airspeed, 10, 20\ngauge01=Magnetic_Compass, 1, 2\n");
-        simulator.WriteFile("Aircraft/Learjet 45/panel/panel.cfg", "gauge00=Radio!Nav, 0, 0\n");
-    }
-
-    // Runs the program's start-up, which shows the main dialog modally,
-    // while `script` drives the dialog.
-    static void RunProgram(const std::function<void(WindowDriver&, HWND)>& script)
-    {
-        BOOL result = TRUE;
-        RunWithDriver([&] { result = AfxGetApp()->InitInstance(); },
-                      [&](WindowDriver& driver) {
-                          HWND dialog = driver.WaitForWindow(kMainCaption);
-                          ASSERT_NE(dialog, nullptr) << "the main dialog did not open";
-                          script(driver, dialog);
-                      });
-        EXPECT_FALSE(result) << "the program must end when the dialog closes";
-    }
-
-    static HWND Tree(HWND dialog) { return ::GetDlgItem(dialog, IDC_GAUGE_TREE); }
-    static HWND Field(HWND dialog) { return ::GetDlgItem(dialog, IDC_FOLDER); }
-
-    static void SetField(HWND dialog, const std::string& text)
-    {
-        ::SendMessageA(Field(dialog), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
-    }
-
-    static bool WaitForLines(HWND dialog, const Lines& expected)
-    {
-        return WindowDriver::WaitUntil([&] { return WindowDriver::TreeLines(Tree(dialog)) == expected; });
-    }
-
-    static void Scan(HWND dialog)
-    {
-        WindowDriver::Click(dialog, IDC_SCAN);
-        EXPECT_TRUE(WaitForLines(dialog, kScannedLines))
-            << ::testing::PrintToString(WindowDriver::TreeLines(Tree(dialog)));
-    }
-
-    SimulatorTree simulator;
-};
+class MainDialogTest : public ProgramTest {};
 
 TEST_F(MainDialogTest, StartsWithTheRegisteredFolderAndScanEnabled)
 {
@@ -224,18 +161,15 @@ TEST_F(MainDialogTest, MoveSelectedMovesWhatIsTickedAndLeavesTheRest)
                                           "[x] my gauge.gau (Used By: )", "[x] radio.gau (Used By: Learjet 45)",
                                           "[x] unused_one.gau (Used By: )", "[ ] zeta.gau (Used By: )"}));
 
-        WindowDriver::Click(dialog, IDC_MOVE_SELECTED);
-        const MessageBoxSeen question = driver.WaitForMessageBox("Remove");
-        ASSERT_NE(question.window, nullptr);
-        WindowDriver::Answer(question, IDYES);
+        MoveConfirmed(driver, dialog);
 
-        const MessageBoxSeen report = driver.WaitForMessageBox("Moving Completed");
+        const MoveReportSeen report = WaitForMoveReport(driver);
         ASSERT_NE(report.window, nullptr);
-        EXPECT_NE(report.text.find("Total Gauges Found: 6"), std::string::npos) << report.text;
-        EXPECT_NE(report.text.find("Unused Gauges Moved: 3"), std::string::npos) << report.text;
-        EXPECT_NE(report.text.find("Used Gauges Left: 3"), std::string::npos) << report.text;
-        EXPECT_NE(report.text.find(simulator.PathOf("gauges\\unused\\")), std::string::npos) << report.text;
-        WindowDriver::Answer(report, IDOK);
+        EXPECT_EQ(report.total, "6");
+        EXPECT_EQ(report.moved, "3");
+        EXPECT_EQ(report.left, "3");
+        EXPECT_EQ(report.destination, simulator.Root() + "\\gauges\\unused\\");
+        WindowDriver::Click(report.window, IDOK);
 
         EXPECT_TRUE(WaitForLines(dialog, {"[ ] cessna.gau (Used By: c172)", "[ ] magnetic_compass.gau (Used By: c172)",
                                           "[ ] zeta.gau (Used By: )"}));
@@ -253,11 +187,13 @@ TEST_F(MainDialogTest, MoveSelectedIsDisabledOnceEverythingHasMoved)
         Scan(dialog);
         for (const char* used : {"cessna.gau", "magnetic_compass.gau", "radio.gau"})
             WindowDriver::ToggleTick(Tree(dialog), used);
-        WindowDriver::Click(dialog, IDC_MOVE_SELECTED);
-        WindowDriver::Answer(driver.WaitForMessageBox("Remove"), IDYES);
-        const MessageBoxSeen report = driver.WaitForMessageBox("Moving Completed");
-        EXPECT_NE(report.text.find("Used Gauges Left: 0"), std::string::npos) << report.text;
-        WindowDriver::Answer(report, IDOK);
+        MoveConfirmed(driver, dialog);
+        const MoveReportSeen report = WaitForMoveReport(driver);
+        ASSERT_NE(report.window, nullptr);
+        EXPECT_EQ(report.total, "6");
+        EXPECT_EQ(report.moved, "6");
+        EXPECT_EQ(report.left, "0");
+        WindowDriver::Click(report.window, IDOK);
 
         EXPECT_TRUE(WindowDriver::WaitUntil([&] { return WindowDriver::TreeLines(Tree(dialog)).empty(); }));
         driver.WaitForIdleUpdate(dialog);

@@ -17,11 +17,19 @@ const auto kPollInterval = std::chrono::milliseconds(10);
 const int kMessageBoxTextId = 0xFFFF;
 
 std::atomic<long> idleMessages{0};
+std::atomic<long> buttonReleases{0};
 
 LRESULT CALLBACK CountIdleMessages(int code, WPARAM wParam, LPARAM lParam)
 {
     if (code == HC_ACTION && reinterpret_cast<const CWPSTRUCT*>(lParam)->message == WM_KICKIDLE)
         ++idleMessages;
+    return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+LRESULT CALLBACK CountButtonReleases(int code, WPARAM wParam, LPARAM lParam)
+{
+    if (code == HC_ACTION && wParam == PM_REMOVE && reinterpret_cast<const MSG*>(lParam)->message == WM_LBUTTONUP)
+        ++buttonReleases;
     return ::CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
@@ -141,6 +149,38 @@ void WindowDriver::Click(HWND dialog, int id)
     ::PostMessageA(::GetDlgItem(dialog, id), BM_CLICK, 0, 0);
 }
 
+bool WindowDriver::MouseClickAt(HWND window, POINT point, int clicks)
+{
+    const long releasesBefore = ThreadMessageWatch::ButtonReleases();
+    ::ClientToScreen(window, &point);
+    // Every event carries its place, in the 0 to 65535 units of the primary
+    // screen, so no pointer motion still on its way can move a click.
+    const LONG width = ::GetSystemMetrics(SM_CXSCREEN);
+    const LONG height = ::GetSystemMetrics(SM_CYSCREEN);
+    const LONG x = (point.x * 65536 + width - 1) / width;
+    const LONG y = (point.y * 65536 + height - 1) / height;
+    std::vector<INPUT> inputs;
+    for (int i = 0; i < clicks; ++i) {
+        for (DWORD button : {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP}) {
+            INPUT input = {};
+            input.type = INPUT_MOUSE;
+            input.mi.dx = x;
+            input.mi.dy = y;
+            input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | button;
+            inputs.push_back(input);
+        }
+    }
+    ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+    return WaitUntil([&] { return ThreadMessageWatch::ButtonReleases() >= releasesBefore + clicks; });
+}
+
+bool WindowDriver::MouseClick(HWND control, int clicks)
+{
+    RECT client;
+    ::GetClientRect(control, &client);
+    return MouseClickAt(control, {client.right / 2, client.bottom / 2}, clicks);
+}
+
 void WindowDriver::Type(HWND control, const std::string& text)
 {
     for (char c : text)
@@ -200,9 +240,9 @@ void WindowDriver::WaitForIdleUpdate(HWND dialog) const
     // An idle message counted after this point was sent when the queue had
     // run empty, that is after everything posted before; the sent WM_NULL
     // then returns only once that idle update has finished.
-    const long before = IdleMessageCounter::Count();
+    const long before = ThreadMessageWatch::IdleMessages();
     ::PostMessageA(dialog, WM_NULL, 0, 0);
-    WaitUntil([before] { return IdleMessageCounter::Count() > before; });
+    WaitUntil([before] { return ThreadMessageWatch::IdleMessages() > before; });
     ::SendMessageA(dialog, WM_NULL, 0, 0);
 }
 
@@ -218,26 +258,34 @@ void WindowDriver::DismissAll() const
     });
 }
 
-IdleMessageCounter::IdleMessageCounter(DWORD thread)
-    : hook_(::SetWindowsHookExA(WH_CALLWNDPROC, &CountIdleMessages, nullptr, thread))
+ThreadMessageWatch::ThreadMessageWatch(DWORD thread)
+    : idleHook_(::SetWindowsHookExA(WH_CALLWNDPROC, &CountIdleMessages, nullptr, thread)),
+      buttonHook_(::SetWindowsHookExA(WH_GETMESSAGE, &CountButtonReleases, nullptr, thread))
 {
 }
 
-IdleMessageCounter::~IdleMessageCounter()
+ThreadMessageWatch::~ThreadMessageWatch()
 {
-    if (hook_)
-        ::UnhookWindowsHookEx(hook_);
+    if (idleHook_)
+        ::UnhookWindowsHookEx(idleHook_);
+    if (buttonHook_)
+        ::UnhookWindowsHookEx(buttonHook_);
 }
 
-long IdleMessageCounter::Count()
+long ThreadMessageWatch::IdleMessages()
 {
     return idleMessages;
+}
+
+long ThreadMessageWatch::ButtonReleases()
+{
+    return buttonReleases;
 }
 
 void RunWithDriver(const std::function<void()>& modal, const std::function<void(WindowDriver&)>& script)
 {
     WindowDriver driver(::GetCurrentThreadId());
-    const IdleMessageCounter idleCounter(::GetCurrentThreadId());
+    const ThreadMessageWatch watch(::GetCurrentThreadId());
     std::thread scriptThread([&] {
         script(driver);
         driver.DismissAll();

@@ -43,6 +43,15 @@ public:
 
     // A click on the button, as the button itself reports it.
     static void Click(HWND dialog, int id);
+    // `clicks` clicks of the left mouse button, in quick succession, on the
+    // point of `window`'s client area, through the system's mouse input: the
+    // window under that point gets them, as it would from the mouse.
+    // Returns once the user-interface thread has taken the last of them from
+    // its queue, and so has handled the clicks before it; false when that
+    // does not happen in time.
+    static bool MouseClickAt(HWND window, POINT point, int clicks = 1);
+    // The same in the middle of the control.
+    static bool MouseClick(HWND control, int clicks = 1);
     // Characters typed into the control, one WM_CHAR each.
     static void Type(HWND control, const std::string& text);
     static void PressKey(HWND control, UINT virtualKey);
@@ -70,18 +79,21 @@ private:
     DWORD uiThread_;
 };
 
-// Counts the WM_KICKIDLE messages the windows of one thread receive.
-class IdleMessageCounter {
+// Watches the messages of one thread: counts the WM_KICKIDLE messages its
+// windows receive and the left button releases it takes from its queue.
+class ThreadMessageWatch {
 public:
-    explicit IdleMessageCounter(DWORD thread);
-    ~IdleMessageCounter();
-    IdleMessageCounter(const IdleMessageCounter&) = delete;
-    IdleMessageCounter& operator=(const IdleMessageCounter&) = delete;
+    explicit ThreadMessageWatch(DWORD thread);
+    ~ThreadMessageWatch();
+    ThreadMessageWatch(const ThreadMessageWatch&) = delete;
+    ThreadMessageWatch& operator=(const ThreadMessageWatch&) = delete;
 
-    static long Count();
+    static long IdleMessages();
+    static long ButtonReleases();
 
 private:
-    HHOOK hook_;
+    HHOOK idleHook_;
+    HHOOK buttonHook_;
 };
 
 // Runs `script` on a second thread while this thread runs `modal` (which

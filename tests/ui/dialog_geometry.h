@@ -1,0 +1,40 @@
+#pragma once
+// Where a dialog's controls are and what they are, compared with what its
+// template says.
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace dalvorn::testing {
+
+std::string ClassName(HWND window);
+DWORD Style(HWND window);
+
+// A rectangle in dialog units (x, y, width, height) as the dialog manager
+// places it, in pixels of the dialog's client area (left, top, right,
+// bottom).
+RECT InPixels(HWND dialog, const RECT& units);
+RECT PlacementInDialog(HWND dialog, HWND control);
+std::string Describe(const RECT& rect);
+
+// A control as a template lists it.
+struct TemplateControl {
+    int id;
+    const char* className;
+    const char* text;  // nullptr: an image, or a text not compared
+    RECT units;        // x, y, width, height in dialog units
+    DWORD type;        // the style's type: SS_LEFT, SS_BITMAP, BS_GROUPBOX, ...
+    DWORD flags;       // further style bits the control carries
+};
+
+// Expects the dialog's children to be exactly `controls`, in this order.
+// Images size their control to the picture, so only their top left corner
+// is compared.
+void ExpectControlsInTemplateOrder(HWND dialog, const std::vector<TemplateControl>& controls);
+
+// The size in pixels of the bitmap a static image control shows.
+SIZE ShownBitmapSize(HWND control);
+
+}  // namespace dalvorn::testing
