@@ -15,6 +15,10 @@ namespace dalvorn {
 struct DirectoryEntry {
     std::string name;
     bool isDirectory = false;
+    // True only when the platform knows the entry is an ordinary folder of
+    // the listed folder: no link, junction or mount point, so it cannot lead
+    // to a folder met elsewhere. False when in doubt.
+    bool isPlainFolder = false;
 };
 
 // Raised when a file that exists cannot be opened or read.
@@ -80,6 +84,9 @@ public:
 
     // Lower-cases a name the way this platform's code page does.
     virtual std::string LowerCase(const std::string& text) const = 0;
+
+    // The same in place, sparing the copy where the platform can.
+    virtual void LowerCaseInPlace(std::string& text) const { text = LowerCase(text); }
 
     // True when the text's last character is the path separator (a trail
     // byte of a double-byte character does not count).

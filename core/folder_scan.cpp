@@ -21,6 +21,14 @@ bool IsSubFolder(const DirectoryEntry& entry)
     return entry.isDirectory && entry.name != "." && entry.name != "..";
 }
 
+// Walks one aircraft folder. Links are followed, but the walk never goes
+// round a loop: every folder entered through a link, or lying deeper than any
+// real aircraft nests its panels, is identified, and one met before is not
+// walked again. Plain sub-folders near the top are new by construction and
+// are not asked for their identity, which under Wine costs a round trip to
+// its server for every folder. A folder reached both through a link and
+// directly may then be walked twice; that reads the same panels for the same
+// aircraft again and changes nothing.
 class AircraftWalk {
 public:
     AircraftWalk(const FileSystem& fileSystem, const std::string& aircraftName, GaugeUsageTable& table)
@@ -28,19 +36,64 @@ public:
     {
     }
 
-    void Visit(const std::string& folderPath)
+    void Start(const std::string& aircraftFolder)
     {
-        if (!FirstVisit(folderPath))
-            return;
-        fileSystem_.Enumerate(folderPath, "*.*", [this, &folderPath](const DirectoryEntry& entry) {
-            if (IsSubFolder(entry))
-                Visit(JoinPath(fileSystem_, folderPath, entry.name));
-        });
-        ReadPanelConfiguration(fileSystem_, folderPath, aircraftName_, table_);
+        aircraftFolder_ = aircraftFolder;
+        Visit(aircraftFolder, 0, true);
     }
 
 private:
+    // Deeper than this below the aircraft folder, every folder is identified,
+    // so that even a loop no platform reports as a link (a bind mount, a
+    // link followed by a file server) ends.
+    static constexpr int kTrustedDepth = 8;
+
+    void Visit(const std::string& folderPath, int depth, bool plain)
+    {
+        if ((!plain || depth > kTrustedDepth) && !FirstVisit(folderPath))
+            return;
+        PanelSighting panel;
+        fileSystem_.Enumerate(folderPath, "*.*", [&](const DirectoryEntry& entry) {
+            panel.Note(entry.name);
+            if (IsSubFolder(entry))
+                Visit(JoinPath(fileSystem_, folderPath, entry.name), depth + 1, entry.isPlainFolder);
+        });
+        if (!panel.folderListed)
+            ReadPanelConfiguration(fileSystem_, folderPath, aircraftName_, table_);
+        else if (!panel.name.empty())
+            ReadPanelFile(fileSystem_, JoinPath(fileSystem_, folderPath, panel.name), aircraftName_, table_);
+    }
+
+    // The folder's panel.cfg as its listing shows it, so that finding it
+    // takes no second look at the folder. Where the file system tells letter
+    // case apart and several spellings exist, the exact one wins, else the
+    // first listed, as looking the path up would choose. A folder that listed
+    // nothing, not even "." and "..", is left to the existence test.
+    struct PanelSighting {
+        bool folderListed = false;
+        std::string name;
+
+        void Note(const std::string& entryName)
+        {
+            folderListed = true;
+            if (IsPanelFileName(entryName) && (name.empty() || entryName == kPanelFileName))
+                name = entryName;
+        }
+    };
+
+    // The aircraft folder is identified too, when the first other folder is,
+    // so that a link back to it ends at once.
     bool FirstVisit(const std::string& folderPath)
+    {
+        if (!aircraftFolderIdentified_) {
+            aircraftFolderIdentified_ = true;
+            Remember(aircraftFolder_);
+        }
+        return Remember(folderPath);
+    }
+
+    // False when the folder was met before.
+    bool Remember(const std::string& folderPath)
     {
         const auto identity = fileSystem_.IdentifyFolder(folderPath);
         return !identity || visited_.insert(*identity).second;
@@ -49,6 +102,8 @@ private:
     const FileSystem& fileSystem_;
     const std::string& aircraftName_;
     GaugeUsageTable& table_;
+    std::string aircraftFolder_;
+    bool aircraftFolderIdentified_ = false;
     std::set<FolderIdentity> visited_;
 };
 
@@ -74,7 +129,7 @@ void WalkAllAircraft(const FileSystem& fileSystem, const std::string& folder, Ga
 void WalkAircraftFolder(const FileSystem& fileSystem, const std::string& aircraftName,
                         const std::string& folderPath, GaugeUsageTable& table)
 {
-    AircraftWalk(fileSystem, aircraftName, table).Visit(folderPath);
+    AircraftWalk(fileSystem, aircraftName, table).Start(folderPath);
 }
 
 void ScanSimulatorFolder(const FileSystem& fileSystem, OwnerWindow& owner, const std::string& folderText,

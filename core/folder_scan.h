@@ -15,7 +15,7 @@ void ScanSimulatorFolder(const FileSystem& fileSystem, OwnerWindow& owner, const
                          GaugeUsageTable& table, GaugeList& list);
 
 // Reads every panel.cfg in the folder and beneath it, depth-first, sub-folders
-// before the folder's own panel, each folder once even through links.
+// before the folder's own panel, following links but never round a loop.
 void WalkAircraftFolder(const FileSystem& fileSystem, const std::string& aircraftName,
                         const std::string& folderPath, GaugeUsageTable& table);
 

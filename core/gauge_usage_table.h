@@ -22,12 +22,22 @@ public:
 
     void ForEach(const Visitor& visit) const;
 
-    std::size_t Size() const { return users_.size(); }
-    bool Contains(const std::string& key) const { return users_.count(key) != 0; }
-    const std::string& Users(const std::string& key) const { return users_.at(key); }
+    std::size_t Size() const { return entries_.size(); }
+    bool Contains(const std::string& key) const { return entries_.count(key) != 0; }
+    const std::string& Users(const std::string& key) const { return entries_.at(key).users; }
 
 private:
-    std::unordered_map<std::string, std::string> users_;
+    struct Entry {
+        std::string users;
+        // Where the last appended name starts in `users`. An aircraft names
+        // the same gauge in line after line and panel after panel; seeing
+        // that it was the last one appended spares searching the whole list.
+        std::size_t lastUserStart = 0;
+
+        bool EndsWithUser(const std::string& aircraft) const;
+    };
+
+    std::unordered_map<std::string, Entry> entries_;
 };
 
 }  // namespace dalvorn

@@ -2,14 +2,16 @@
 
 #include "file_system.h"
 #include "gauge_usage_table.h"
+#include "text_case.h"
 #include "text_line_reader.h"
 
 namespace dalvorn {
 
 namespace {
-const char kPanelFileName[] = "panel.cfg";
+const std::size_t kPanelFileNameLength = sizeof(kPanelFileName) - 1;
 const char kGaugeLinePrefix[] = "gauge";
 const std::size_t kGaugeLinePrefixLength = sizeof(kGaugeLinePrefix) - 1;
+const char kGaugeExtension[] = ".gau";
 }  // namespace
 
 bool GaugeKeyFromPanelLine(const FileSystem& fileSystem, const std::string& line, std::string& key)
@@ -21,11 +23,25 @@ bool GaugeKeyFromPanelLine(const FileSystem& fileSystem, const std::string& line
     std::size_t nameStart = line.find('=', start);
     nameStart = nameStart == std::string::npos ? start : nameStart + 1;
     const std::size_t comma = line.find(',', nameStart);
-    std::string name = comma == std::string::npos ? std::string() : line.substr(nameStart, comma - nameStart);
-    const std::size_t bang = name.find('!');
+    if (comma == std::string::npos)
+        key.clear();
+    else
+        key.assign(line, nameStart, comma - nameStart);
+    const std::size_t bang = key.find('!');
     if (bang != std::string::npos)
-        name.erase(bang);
-    key = fileSystem.LowerCase(name + ".gau");
+        key.erase(bang);
+    key += kGaugeExtension;
+    fileSystem.LowerCaseInPlace(key);
+    return true;
+}
+
+bool IsPanelFileName(const std::string& name)
+{
+    if (name.size() != kPanelFileNameLength)
+        return false;
+    for (std::size_t i = 0; i < kPanelFileNameLength; ++i)
+        if (AsciiLower(name[i]) != kPanelFileName[i])
+            return false;
     return true;
 }
 
@@ -33,9 +49,14 @@ void ReadPanelConfiguration(const FileSystem& fileSystem, const std::string& fol
                             const std::string& aircraftName, GaugeUsageTable& table)
 {
     const std::string path = folderPath + fileSystem.Separator() + kPanelFileName;
-    if (!fileSystem.Exists(path))
-        return;
-    TextLineReader reader(fileSystem, path);
+    if (fileSystem.Exists(path))
+        ReadPanelFile(fileSystem, path, aircraftName, table);
+}
+
+void ReadPanelFile(const FileSystem& fileSystem, const std::string& panelPath, const std::string& aircraftName,
+                   GaugeUsageTable& table)
+{
+    TextLineReader reader(fileSystem, panelPath);
     std::string line;
     std::string key;
     while (reader.ReadLine(line))

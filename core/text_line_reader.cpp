@@ -15,7 +15,7 @@ TextLineReader::TextLineReader(const FileSystem& fileSystem, const std::string& 
 }
 
 TextLineReader::TextLineReader(std::unique_ptr<ReadableFile> file, std::string path)
-    : file_(std::move(file)), path_(std::move(path))
+    : file_(std::move(file)), path_(std::move(path)), chunk_(new char[kChunkSize])
 {
 }
 
@@ -23,21 +23,16 @@ bool TextLineReader::ReadLine(std::string& line)
 {
     std::size_t scanned = position_;
     for (;;) {
-        for (std::size_t i = scanned; i < buffer_.size(); ++i) {
-            const char c = buffer_[i];
-            if (c == '\n') {
-                std::size_t length = i - position_;
-                if (length > 0 && buffer_[i - 1] == '\r')
-                    --length;
-                line.assign(buffer_, position_, length);
-                position_ = i + 1;
-                return true;
-            }
-            if (c == kEndOfFileMark) {
-                buffer_.resize(i);
-                endOfFile_ = true;
-                break;
-            }
+        const char* begin = buffer_.data();
+        const void* lineEnd = std::memchr(begin + scanned, '\n', buffer_.size() - scanned);
+        if (lineEnd != nullptr) {
+            const std::size_t end = static_cast<std::size_t>(static_cast<const char*>(lineEnd) - begin);
+            std::size_t length = end - position_;
+            if (length > 0 && buffer_[end - 1] == '\r')
+                --length;
+            line.assign(buffer_, position_, length);
+            position_ = end + 1;
+            return true;
         }
         const std::size_t pendingScanned = buffer_.size() - position_;
         if (!Refill()) {
@@ -51,20 +46,25 @@ bool TextLineReader::ReadLine(std::string& line)
     }
 }
 
-// Drops the consumed bytes and appends the next chunk; false at the end.
+// Drops the consumed bytes and appends the next chunk, up to an end-of-file
+// mark; false when nothing more can be read.
 bool TextLineReader::Refill()
 {
     if (endOfFile_)
         return false;
     buffer_.erase(0, position_);
     position_ = 0;
-    const std::size_t kept = buffer_.size();
-    buffer_.resize(kept + kChunkSize);
-    const std::size_t got = file_->Read(&buffer_[kept], kChunkSize);
-    buffer_.resize(kept + got);
-    if (got == 0)
+    std::size_t got = file_->Read(chunk_.get(), kChunkSize);
+    if (got == 0) {
         endOfFile_ = true;
-    return got != 0;
+        return false;
+    }
+    if (const void* mark = std::memchr(chunk_.get(), kEndOfFileMark, got)) {
+        got = static_cast<std::size_t>(static_cast<const char*>(mark) - chunk_.get());
+        endOfFile_ = true;
+    }
+    buffer_.append(chunk_.get(), got);
+    return true;
 }
 
 }  // namespace dalvorn

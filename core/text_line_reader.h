@@ -26,6 +26,7 @@ private:
     std::unique_ptr<ReadableFile> file_;
     std::string path_;
     std::string buffer_;
+    std::unique_ptr<char[]> chunk_;  // what one read delivers, before it joins buffer_
     std::size_t position_ = 0;
     bool endOfFile_ = false;
 };

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <iterator>
 
 #include "directory_handle.h"
 #include "name_order.h"
@@ -25,9 +26,15 @@ bool IsDirectory(int folderDescriptor, const dirent& entry)
     return fstatat(folderDescriptor, entry.d_name, &status, 0) == 0 && S_ISDIR(status.st_mode);
 }
 
-bool PrecedesEntry(const DirectoryEntry& left, const DirectoryEntry& right)
+DirectoryEntry EntryOf(int folderDescriptor, const dirent& entry)
 {
-    return PrecedesInFolderOrder(left.name, right.name);
+    const bool isDirectory = IsDirectory(folderDescriptor, entry);
+    return {entry.d_name, isDirectory, entry.d_type == DT_DIR};
+}
+
+bool NamePrecedes(const DirectoryEntry& left, const DirectoryEntry& right)
+{
+    return CompareNamesIgnoringCase(left.name, right.name) < 0;
 }
 
 }  // namespace
@@ -37,12 +44,17 @@ std::optional<std::vector<DirectoryEntry>> ListFolder(const std::string& folder,
     DirectoryHandle directory(folder);
     if (!directory.IsOpen())
         return std::nullopt;
+    // "." and ".." are kept apart and put first, which spares the sort
+    // testing for them in every comparison.
     std::vector<DirectoryEntry> entries;
+    std::vector<DirectoryEntry> dots;
     while (const dirent* entry = directory.Next()) {
         if (MatchesWildcard(entry->d_name, pattern))
-            entries.push_back({entry->d_name, IsDirectory(directory.Descriptor(), *entry)});
+            (IsDotEntry(entry->d_name) ? dots : entries).push_back(EntryOf(directory.Descriptor(), *entry));
     }
-    std::sort(entries.begin(), entries.end(), PrecedesEntry);
+    std::sort(dots.begin(), dots.end(), NamePrecedes);
+    std::sort(entries.begin(), entries.end(), NamePrecedes);
+    entries.insert(entries.begin(), std::make_move_iterator(dots.begin()), std::make_move_iterator(dots.end()));
     return entries;
 }
 

@@ -95,6 +95,10 @@ bool PosixFileSystem::Move(const std::string& from, const std::string& to)
 
 std::unique_ptr<ReadableFile> PosixFileSystem::OpenForReading(const std::string& path) const
 {
+    // The exact spelling is tried first; only when nothing is there is the
+    // path looked up without regard to case.
+    if (std::unique_ptr<ReadableFile> file = PosixReadableFile::OpenIfPresent(path))
+        return file;
     return std::make_unique<PosixReadableFile>(ExistingSpelling(path), path);
 }
 
@@ -111,9 +115,14 @@ std::optional<FolderIdentity> PosixFileSystem::IdentifyFolder(const std::string&
 std::string PosixFileSystem::LowerCase(const std::string& text) const
 {
     std::string lower = text;
-    for (char& c : lower)
-        c = AsciiLower(c);
+    LowerCaseInPlace(lower);
     return lower;
+}
+
+void PosixFileSystem::LowerCaseInPlace(std::string& text) const
+{
+    for (char& c : text)
+        c = AsciiLower(c);
 }
 
 bool PosixFileSystem::EndsWithSeparator(const std::string& text) const

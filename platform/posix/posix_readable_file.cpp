@@ -18,7 +18,9 @@ std::string ErrorText(int error)
     return std::generic_category().message(error);
 }
 
-int OpenDescriptor(const std::string& path)
+}  // namespace
+
+PosixReadableFile::OpenResult PosixReadableFile::OpenDescriptor(const std::string& path)
 {
     // O_NONBLOCK keeps a named pipe in the way from blocking the open; it is
     // cleared again once the file is known to be a regular one.
@@ -26,23 +28,35 @@ int OpenDescriptor(const std::string& path)
     do
         descriptor = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     while (descriptor < 0 && errno == EINTR);
-    return descriptor;
+    return {descriptor, descriptor < 0 ? errno : 0};
 }
 
-}  // namespace
+std::unique_ptr<PosixReadableFile> PosixReadableFile::OpenIfPresent(const std::string& path)
+{
+    const OpenResult opened = OpenDescriptor(path);
+    if (opened.descriptor < 0 && (opened.error == ENOENT || opened.error == ENOTDIR))
+        return nullptr;
+    return std::unique_ptr<PosixReadableFile>(new PosixReadableFile(opened, path));
+}
 
 PosixReadableFile::PosixReadableFile(const std::string& diskPath, std::string reportedPath)
-    : path_(std::move(reportedPath)), descriptor_(OpenDescriptor(diskPath))
+    : PosixReadableFile(OpenDescriptor(diskPath), std::move(reportedPath))
+{
+}
+
+PosixReadableFile::PosixReadableFile(OpenResult opened, std::string reportedPath)
+    : path_(std::move(reportedPath)), descriptor_(opened.descriptor)
 {
     if (descriptor_ < 0)
-        Fail(errno);
+        Fail(opened.error);
     try {
         RequireRegularFile();
     } catch (...) {
         close(descriptor_);
         throw;
     }
-    fcntl(descriptor_, F_SETFL, fcntl(descriptor_, F_GETFL) & ~O_NONBLOCK);
+    // The open set no other status flag that F_SETFL can change.
+    fcntl(descriptor_, F_SETFL, 0);
 }
 
 PosixReadableFile::~PosixReadableFile()

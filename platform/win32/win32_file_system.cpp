@@ -32,7 +32,9 @@ void Win32FileSystem::Enumerate(const std::string& folder, const std::string& pa
     if (!find.IsValid())
         return;
     do {
-        visit(DirectoryEntry{found.cFileName, (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0});
+        const bool isDirectory = (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+        const bool isReparsePoint = (found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
+        visit(DirectoryEntry{found.cFileName, isDirectory, isDirectory && !isReparsePoint});
     } while (FindNextFileA(find.Get(), &found));
 }
 
@@ -67,9 +69,14 @@ std::optional<FolderIdentity> Win32FileSystem::IdentifyFolder(const std::string&
 std::string Win32FileSystem::LowerCase(const std::string& text) const
 {
     std::string lower = text;
-    if (!lower.empty())
-        _mbslwr(reinterpret_cast<unsigned char*>(&lower[0]));
+    LowerCaseInPlace(lower);
     return lower;
+}
+
+void Win32FileSystem::LowerCaseInPlace(std::string& text) const
+{
+    if (!text.empty())
+        _mbslwr(reinterpret_cast<unsigned char*>(&text[0]));
 }
 
 bool Win32FileSystem::EndsWithSeparator(const std::string& text) const

@@ -17,6 +17,7 @@ public:
     std::unique_ptr<ReadableFile> OpenForReading(const std::string& path) const override;
     std::optional<FolderIdentity> IdentifyFolder(const std::string& path) const override;
     std::string LowerCase(const std::string& text) const override;
+    void LowerCaseInPlace(std::string& text) const override;
     bool EndsWithSeparator(const std::string& text) const override;
 };
 

@@ -56,6 +56,13 @@ TEST(TextLineReader, ControlZEndsTheFile)
     EXPECT_EQ(LinesOf("\x1A" "a\n"), Lines{});
 }
 
+TEST(TextLineReader, ControlZInALaterPieceEndsTheFile)
+{
+    const std::string content = "gauge00=a,1\r\nb\r\x1A" "c\nd\n";
+    for (std::size_t piece = 1; piece < content.size(); ++piece)
+        EXPECT_EQ(LinesOf(content, piece), (Lines{"gauge00=a,1", "b\r"})) << "piece " << piece;
+}
+
 TEST(TextLineReader, PieceBoundariesDoNotMatter)
 {
     const std::string content = "gauge00=a,1\r\nline two\r\n\r\nlast\rline";

@@ -1,0 +1,198 @@
+// The walk below an aircraft folder finds each panel.cfg in the listing it
+// makes anyway, and asks for folder identities only where a loop can start.
+// These cases pin down that it reads exactly what looking each path up
+// would read, and that it ends on any loop.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <functional>
+
+#include "core/folder_scan.h"
+#include "core/gauge_usage_table.h"
+#include "core/panel_config_reader.h"
+#include "core/text_case.h"
+#include "support/simulator_tree.h"
+
+namespace dalvorn {
+namespace {
+
+class StringFile : public ReadableFile {
+public:
+    explicit StringFile(std::string content) : content_(std::move(content)) {}
+    std::size_t Read(char* buffer, std::size_t capacity) override
+    {
+        const std::size_t n = std::min(capacity, content_.size() - offset_);
+        std::memcpy(buffer, content_.data() + offset_, n);
+        offset_ += n;
+        return n;
+    }
+
+private:
+    std::string content_;
+    std::size_t offset_ = 0;
+};
+
+// Folders and files described by functions of the path, so that a test can
+// build trees no real file system holds.
+class ScriptedFileSystem : public FileSystem {
+public:
+    std::function<std::vector<DirectoryEntry>(const std::string& folder)> list;
+    std::function<bool(const std::string& path)> isFile;
+    std::function<std::optional<FolderIdentity>(const std::string& folder)> identify;
+    std::string panelText;
+    mutable int panelsOpened = 0;
+
+    char Separator() const override { return '/'; }
+    bool Exists(const std::string& path) const override { return isFile(path); }
+    void Enumerate(const std::string& folder, const std::string&, const EntryVisitor& visit) const override
+    {
+        for (const DirectoryEntry& entry : list(folder))
+            visit(entry);
+    }
+    void CreateFolder(const std::string&) override {}
+    bool Move(const std::string&, const std::string&) override { return false; }
+    std::unique_ptr<ReadableFile> OpenForReading(const std::string& path) const override
+    {
+        if (!isFile(path))
+            throw FileException(path, "not found");
+        ++panelsOpened;
+        return std::make_unique<StringFile>(panelText);
+    }
+    std::optional<FolderIdentity> IdentifyFolder(const std::string& path) const override { return identify(path); }
+    std::string LowerCase(const std::string& text) const override
+    {
+        std::string lower = text;
+        for (char& c : lower)
+            c = AsciiLower(c);
+        return lower;
+    }
+    bool EndsWithSeparator(const std::string& text) const override { return !text.empty() && text.back() == '/'; }
+};
+
+bool EndsWith(const std::string& text, const std::string& end)
+{
+    return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+
+TEST(AircraftWalk, EndsOnALoopNoPlatformReportsAsALink)
+{
+    // Every folder holds a plain sub-folder that is the folder itself again,
+    // as a bind mount of an ancestor or a link followed by a file server
+    // would show it.
+    ScriptedFileSystem files;
+    files.list = [](const std::string&) {
+        return std::vector<DirectoryEntry>{
+            {".", true, true}, {"..", true, true}, {"again", true, true}, {"panel.cfg", false, false}};
+    };
+    files.isFile = [](const std::string& path) { return EndsWith(path, "/panel.cfg"); };
+    files.identify = [](const std::string&) { return FolderIdentity{1, 1}; };
+    files.panelText = "gauge00=loop,1\n";
+    GaugeUsageTable table;
+    table.ResetGauge("loop.gau");
+
+    WalkAircraftFolder(files, "c172", "air/c172", table);
+
+    EXPECT_EQ(table.Users("loop.gau"), "c172");
+    EXPECT_LT(files.panelsOpened, 20);
+}
+
+TEST(AircraftWalk, FolderThatListsNothingStillHasItsPanelLookedUp)
+{
+    // A folder that cannot be listed may still let a file in it be opened.
+    ScriptedFileSystem files;
+    files.list = [](const std::string&) { return std::vector<DirectoryEntry>{}; };
+    files.isFile = [](const std::string& path) { return path == "air/c172/panel.cfg"; };
+    files.identify = [](const std::string&) { return std::nullopt; };
+    files.panelText = "gauge00=hidden,1\n";
+    GaugeUsageTable table;
+    table.ResetGauge("hidden.gau");
+
+    WalkAircraftFolder(files, "c172", "air/c172", table);
+
+    EXPECT_EQ(table.Users("hidden.gau"), "c172");
+}
+
+// Where letter case tells names apart, a folder can hold panel.cfg in
+// several spellings; the walk must read the one a lookup of the path reads.
+class PanelSpellings : public ::testing::Test {
+protected:
+    void WritePanel(const std::string& name)
+    {
+        tree.WriteFile("Aircraft/c172/" + name, "gauge00=" + Key(name) + ",1\n");
+        table.ResetGauge(Key(name) + ".gau");
+    }
+
+    // The gauge a spelling's panel names: "PANEL.CFG" names "p_a_n_e_l_.c_f_g_".
+    static std::string Key(const std::string& name)
+    {
+        std::string key;
+        for (const char c : name)
+            key += AsciiLower(c) == c ? std::string(1, c) : std::string(1, AsciiLower(c)) + "_";
+        return key;
+    }
+
+    bool SpellingsCoexist()
+    {
+        const std::vector<std::string> names = tree.NamesIn("Aircraft/c172");
+        return std::count_if(names.begin(), names.end(), IsPanelFileName) > 1;
+    }
+
+    // Which spelling's gauge the walk credits, and which the lookup does.
+    std::pair<std::string, std::string> ReadByWalkAndByLookup()
+    {
+        const std::string folder = tree.PathOf("Aircraft/c172");
+        GaugeUsageTable byLookup = table;
+        WalkAircraftFolder(tree.Files(), "c172", folder, table);
+        ReadPanelConfiguration(tree.Files(), folder, "c172", byLookup);
+        return {UsedGauge(table), UsedGauge(byLookup)};
+    }
+
+    static std::string UsedGauge(const GaugeUsageTable& usage)
+    {
+        std::string used;
+        usage.ForEach([&used](const std::string& key, const std::string& users) {
+            if (!users.empty())
+                used += key;
+        });
+        return used;
+    }
+
+    testing::SimulatorTree tree;
+    GaugeUsageTable table;
+};
+
+TEST_F(PanelSpellings, ExactSpellingWins)
+{
+    WritePanel("PANEL.CFG");
+    WritePanel("panel.cfg");
+    WritePanel("Panel.cfg");
+    if (!SpellingsCoexist())
+        GTEST_SKIP() << "this file system ignores letter case";
+    const auto [byWalk, byLookup] = ReadByWalkAndByLookup();
+    EXPECT_EQ(byWalk, "panel.cfg.gau");
+    EXPECT_EQ(byWalk, byLookup);
+}
+
+TEST_F(PanelSpellings, OtherwiseTheFirstInFolderOrder)
+{
+    WritePanel("Panel.cfg");
+    WritePanel("PANEL.CFG");
+    if (!SpellingsCoexist())
+        GTEST_SKIP() << "this file system ignores letter case";
+    const auto [byWalk, byLookup] = ReadByWalkAndByLookup();
+    EXPECT_EQ(byWalk, "p_a_n_e_l_.c_f_g_.gau");
+    EXPECT_EQ(byWalk, byLookup);
+}
+
+TEST_F(PanelSpellings, OneSpellingInAnyCaseIsRead)
+{
+    WritePanel("pAnEl.CfG");
+    const auto [byWalk, byLookup] = ReadByWalkAndByLookup();
+    EXPECT_EQ(byWalk, "pa_ne_l.c_fg_.gau");
+    EXPECT_EQ(byWalk, byLookup);
+}
+
+}  // namespace
+}  // namespace dalvorn

@@ -1,0 +1,60 @@
+#pragma once
+// The native file system with faults switched in: a folder that refuses new
+// entries (as one without write permission does), a gauge that vanishes just
+// before its move, and panel files that fail part way through reading.
+
+#include <functional>
+#include <set>
+#include <string>
+
+#include "core/file_system.h"
+
+namespace dalvorn::testing {
+
+class FaultInjectingFileSystem : public FileSystem {
+public:
+    explicit FaultInjectingFileSystem(FileSystem& real) : real_(real) {}
+
+    // Moves into `folder` and the creation of folders in it fail, the way
+    // they do without write permission, before anything is touched.
+    void RefuseWritesInto(const std::string& folder) { refusedFolders_.insert(real_.LowerCase(folder)); }
+
+    // Runs `action` just before the move of `path` is tried.
+    void BeforeMoving(const std::string& path, std::function<void()> action)
+    {
+        beforeMove_ = {path, std::move(action)};
+    }
+
+    // Files opened for reading raise a read error after `bytes` bytes.
+    void FailReadsAfter(std::size_t bytes) { failReadsAfter_ = bytes; }
+
+    int MovesTried() const { return movesTried_; }
+
+    char Separator() const override { return real_.Separator(); }
+    bool Exists(const std::string& path) const override { return real_.Exists(path); }
+    void Enumerate(const std::string& folder, const std::string& pattern,
+                   const EntryVisitor& visit) const override
+    {
+        real_.Enumerate(folder, pattern, visit);
+    }
+    void CreateFolder(const std::string& path) override;
+    bool Move(const std::string& from, const std::string& to) override;
+    std::unique_ptr<ReadableFile> OpenForReading(const std::string& path) const override;
+    std::optional<FolderIdentity> IdentifyFolder(const std::string& path) const override
+    {
+        return real_.IdentifyFolder(path);
+    }
+    std::string LowerCase(const std::string& text) const override { return real_.LowerCase(text); }
+    bool EndsWithSeparator(const std::string& text) const override { return real_.EndsWithSeparator(text); }
+
+private:
+    bool WriteRefused(const std::string& path) const;
+
+    FileSystem& real_;
+    std::set<std::string> refusedFolders_;
+    std::pair<std::string, std::function<void()>> beforeMove_;
+    std::size_t failReadsAfter_ = static_cast<std::size_t>(-1);
+    int movesTried_ = 0;
+};
+
+}  // namespace dalvorn::testing

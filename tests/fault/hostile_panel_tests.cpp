@@ -1,0 +1,95 @@
+// Panel files no simulator would write: one that fails part way through
+// reading, a folder in a panel's place, and one of 100 MB without a single
+// line end.
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "core/folder_scan.h"
+#include "core/gauge_usage_table.h"
+#include "core/memory_gauge_list.h"
+#include "fault_injecting_file_system.h"
+#include "support/gauge_list_text.h"
+#include "support/recording_owner_window.h"
+#include "support/simulator_tree.h"
+
+namespace dalvorn {
+namespace {
+
+using testing::ListLines;
+using Lines = std::vector<std::string>;
+
+const std::size_t kHugeLineBytes = 100u << 20;
+
+// Writes "gauge00=huge," and then filler up to `bytes`, with no line end.
+void WriteHugeOneLinePanel(const testing::SimulatorTree& tree, const std::string& relativePath, std::size_t bytes)
+{
+    std::ofstream file(tree.HostPath(relativePath), std::ios::binary);
+    const std::string start = "gauge00=huge,";
+    file << start;
+    const std::string block(1 << 20, 'x');
+    for (std::size_t written = start.size(); written < bytes; written += block.size())
+        file.write(block.data(), static_cast<std::streamsize>(std::min(block.size(), bytes - written)));
+}
+
+class HostilePanel : public ::testing::Test {
+protected:
+    void Scan(FileSystem& files) { ScanSimulatorFolder(files, owner, tree.Root(), table, list); }
+
+    testing::SimulatorTree tree;
+    testing::RecordingOwnerWindow owner;
+    GaugeUsageTable table;
+    MemoryGaugeList list;
+};
+
+TEST_F(HostilePanel, ReadErrorPartWayThroughEndsTheScanKeepingTheList)
+{
+    tree.AddGauge("first.gau");
+    tree.AddGauge("second.gau");
+    tree.AddPanel("c172", "gauge00=first,1\ngauge01=second,1\n");
+    list.Append("before (Used By: )");
+    testing::FaultInjectingFileSystem files(tree.Files());
+    files.FailReadsAfter(20);
+    try {
+        Scan(files);
+        ADD_FAILURE() << "the read error went unnoticed";
+    } catch (const FileException& error) {
+        EXPECT_EQ(error.Path(), tree.PathOf("Aircraft/c172/panel.cfg"));
+    }
+    EXPECT_EQ(ListLines(list), Lines{"[ ] before (Used By: )"});
+    EXPECT_EQ(owner.busyDepth, 0);
+    EXPECT_EQ(table.Users("first.gau"), "c172");
+    EXPECT_EQ(table.Users("second.gau"), "");
+}
+
+// The folder is walked like any other, its own panel read, before reading
+// it as the aircraft's panel fails.
+TEST_F(HostilePanel, FolderInThePlaceOfAPanelEndsTheScanAfterItsContent)
+{
+    tree.AddGauge("inner.gau");
+    tree.AddPanel("c172/panel.cfg", "gauge00=inner,1\n");
+    list.Append("before (Used By: )");
+    try {
+        Scan(tree.Files());
+        ADD_FAILURE() << "a folder was read as a panel";
+    } catch (const FileException& error) {
+        EXPECT_EQ(error.Path(), tree.PathOf("Aircraft/c172/panel.cfg"));
+    }
+    EXPECT_EQ(table.Users("inner.gau"), "c172");
+    EXPECT_EQ(ListLines(list), Lines{"[ ] before (Used By: )"});
+    EXPECT_EQ(owner.busyDepth, 0);
+}
+
+TEST_F(HostilePanel, HundredMegabytesWithoutALineEndAreReadAsOneLine)
+{
+    tree.AddGauge("huge.gau");
+    tree.AddGauge("other.gau");
+    tree.MakeFolder("Aircraft/c172");
+    WriteHugeOneLinePanel(tree, "Aircraft/c172/panel.cfg", kHugeLineBytes);
+    Scan(tree.Files());
+    EXPECT_EQ(ListLines(list), (Lines{"[ ] huge.gau (Used By: c172)", "[x] other.gau (Used By: )"}));
+}
+
+}  // namespace
+}  // namespace dalvorn

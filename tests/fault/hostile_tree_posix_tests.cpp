@@ -1,0 +1,147 @@
+// Simulator trees no installer would make, on Linux: links that lead in
+// circles at several depths, panel files that cannot be read, folders nested
+// beyond the longest usable path, and names that are no valid UTF-8.
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <filesystem>
+
+#include "core/folder_scan.h"
+#include "core/gauge_mover.h"
+#include "core/gauge_usage_table.h"
+#include "core/memory_gauge_list.h"
+#include "deep_folder_chain.h"
+#include "support/gauge_list_text.h"
+#include "support/recording_owner_window.h"
+#include "support/simulator_tree.h"
+
+namespace dalvorn {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::ListLines;
+using Lines = std::vector<std::string>;
+
+class HostileTree : public ::testing::Test {
+protected:
+    Lines Scan()
+    {
+        ScanSimulatorFolder(tree.Files(), owner, tree.Root(), table, list);
+        return ListLines(list);
+    }
+    void Link(const std::string& relativePath, const fs::path& target)
+    {
+        fs::create_directory_symlink(target, tree.HostPath(relativePath));
+    }
+    // Scans a tree whose only panel is `panel`, expecting the scan to end
+    // with a FileException that names it, the list and busy state intact.
+    std::string CauseOfUnreadablePanel()
+    {
+        list.Append("before (Used By: )");
+        try {
+            Scan();
+        } catch (const FileException& error) {
+            EXPECT_EQ(error.Path(), tree.PathOf("Aircraft/c172/panel.cfg"));
+            EXPECT_EQ(ListLines(list), Lines{"[ ] before (Used By: )"});
+            EXPECT_EQ(owner.busyDepth, 0);
+            return error.Cause();
+        }
+        ADD_FAILURE() << "the unreadable panel went unnoticed";
+        return "";
+    }
+
+    testing::SimulatorTree tree;
+    testing::RecordingOwnerWindow owner;
+    GaugeUsageTable table;
+    MemoryGaugeList list;
+};
+
+TEST_F(HostileTree, LinksInCirclesAtSeveralDepthsAreWalkedOnce)
+{
+    for (const char* gauge : {"a.gau", "b.gau", "c.gau", "d.gau"})
+        tree.AddGauge(gauge);
+    tree.AddPanel("c172", "gauge00=a,1\n");
+    tree.MakeFolder("Aircraft/c172/panel");
+    Link("Aircraft/c172/self", ".");                      // depth 2, to itself
+    Link("Aircraft/c172/panel/up", "..");                 // depth 3, to its parent
+    Link("Aircraft/c172-again", "c172");                  // an aircraft that is another one
+    tree.AddPanel("lear/x/y/z", "gauge00=b,1\n");
+    Link("Aircraft/lear/x/y/z/top", "../../..");          // depth 5, to the aircraft
+    tree.MakeFolder("Aircraft/lear/x/y/z/w");
+    Link("Aircraft/lear/x/y/z/w/root", tree.HostPath("")); // depth 6, to the simulator folder
+    tree.AddPanel("mooney/m2", "gauge00=c,1\n");
+    tree.MakeFolder("Aircraft/mooney/m1");
+    Link("Aircraft/mooney/m1/to2", "../m2");              // two folders leading into each other
+    Link("Aircraft/mooney/m2/to1", "../m1");
+    fs::create_symlink("loop", tree.HostPath("Aircraft/loop"));  // a link to itself leads nowhere
+
+    // lear reaches every aircraft through the simulator folder, before
+    // mooney's own walk: its name comes first in c.gau's users.
+    EXPECT_EQ(Scan(), (Lines{"[ ] a.gau (Used By: c172, c172-again, lear)", "[ ] b.gau (Used By: lear)",
+                             "[ ] c.gau (Used By: lear, mooney)", "[x] d.gau (Used By: )"}));
+}
+
+TEST_F(HostileTree, PanelThatIsANamedPipeIsNotWaitedFor)
+{
+    tree.MakeFolder("Aircraft/c172");
+    ASSERT_EQ(mkfifo(tree.PathOf("Aircraft/c172/panel.cfg").c_str(), 0666), 0);
+    EXPECT_EQ(CauseOfUnreadablePanel(), "Not a regular file");
+}
+
+TEST_F(HostileTree, PanelFailingOnItsFirstReadEndsTheScan)
+{
+    if (!fs::exists("/proc/self/mem"))
+        GTEST_SKIP() << "no /proc/self/mem, whose reads at offset 0 fail";
+    tree.MakeFolder("Aircraft/c172");
+    fs::create_symlink("/proc/self/mem", tree.HostPath("Aircraft/c172/panel.cfg"));
+    EXPECT_EQ(CauseOfUnreadablePanel(), "Input/output error");
+}
+
+TEST_F(HostileTree, PanelThatIsADanglingLinkEndsTheScan)
+{
+    tree.MakeFolder("Aircraft/c172");
+    fs::create_symlink("nowhere", tree.HostPath("Aircraft/c172/panel.cfg"));
+    EXPECT_EQ(CauseOfUnreadablePanel(), "No such file or directory");
+}
+
+TEST_F(HostileTree, FoldersBeyondTheLongestPathAreSkipped)
+{
+    tree.AddGauge("near.gau");
+    tree.AddGauge("far.gau");
+    const std::string name(240, 'n');
+    tree.MakeFolder("Aircraft");
+    const testing::DeepFolderChain chain(tree.PathOf("Aircraft"), name, 24);
+    ASSERT_LT(chain.PathAt(8).size(), 4000u);
+    ASSERT_GT(chain.PathAt(24).size(), 5000u);
+    chain.WriteFile(8, "panel.cfg", "gauge00=near,1\n");
+    chain.WriteFile(24, "panel.cfg", "gauge00=far,1\n");
+    EXPECT_EQ(Scan(), (Lines{"[x] far.gau (Used By: )", "[ ] near.gau (Used By: " + name + ")"}));
+}
+
+TEST_F(HostileTree, TwoThousandNestedFoldersAreWalkedToTheBottom)
+{
+    tree.AddGauge("bottom.gau");
+    tree.MakeFolder("Aircraft/tall");
+    const int depth = 2000;
+    const testing::DeepFolderChain chain(tree.PathOf("Aircraft/tall"), "d", depth);
+    ASSERT_LT(chain.PathAt(depth).size() + sizeof("/panel.cfg"), 4096u);
+    chain.WriteFile(depth, "panel.cfg", "gauge00=bottom,1\n");
+    EXPECT_EQ(Scan(), Lines{"[ ] bottom.gau (Used By: tall)"});
+}
+
+TEST_F(HostileTree, NamesThatAreNoValidUtf8AreScannedAndMovedByteForByte)
+{
+    tree.AddGauge("\xFF\xFE.gau", "used bytes");
+    tree.AddGauge("\xC0.GAU", "unused bytes");
+    tree.AddPanel("\xE9t\xE9", "gauge00=\xFF\xFE!x,1\n");
+    EXPECT_EQ(Scan(), (Lines{"[x] \xC0.gau (Used By: )", "[ ] \xFF\xFE.gau (Used By: \xE9t\xE9)"}));
+    MoveSelectedGauges(tree.Files(), owner, tree.Root(), table, list);
+    EXPECT_EQ(owner.errors, Lines{});
+    EXPECT_EQ(tree.ReadFile("Gauges/unused/\xC0.gau"), "unused bytes");
+    EXPECT_EQ(tree.ReadFile("Gauges/\xFF\xFE.gau"), "used bytes");
+}
+
+}  // namespace
+}  // namespace dalvorn

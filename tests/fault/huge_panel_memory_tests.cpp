@@ -1,0 +1,75 @@
+// A 100 MB panel.cfg without a line end is read in a child process, whose
+// peak memory must stay within a small multiple of that one line.
+
+#include <gtest/gtest.h>
+
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <fstream>
+
+#include "core/gauge_usage_table.h"
+#include "core/panel_config_reader.h"
+#include "support/simulator_tree.h"
+
+#if defined(__SANITIZE_ADDRESS__)
+#define DALVORN_UNDER_ADDRESS_SANITIZER 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define DALVORN_UNDER_ADDRESS_SANITIZER 1
+#endif
+#endif
+
+namespace dalvorn {
+namespace {
+
+const std::size_t kLineBytes = 100u << 20;
+
+void WriteOneLinePanel(const testing::SimulatorTree& tree, std::size_t bytes)
+{
+    std::ofstream file(tree.HostPath("Aircraft/c172/panel.cfg"), std::ios::binary);
+    const std::string start = "gauge00=huge,";
+    file << start;
+    const std::string block(1 << 20, 'x');
+    for (std::size_t written = start.size(); written < bytes; written += block.size())
+        file.write(block.data(), static_cast<std::streamsize>(std::min(block.size(), bytes - written)));
+}
+
+// Runs `work` in a child process; its exit status, and the child's peak
+// resident memory in bytes.
+template <typename Work>
+std::pair<int, std::size_t> RunInChild(Work work)
+{
+    const pid_t child = fork();
+    if (child == 0)
+        _exit(work());
+    int status = -1;
+    waitpid(child, &status, 0);
+    rusage usage{};
+    getrusage(RUSAGE_CHILDREN, &usage);
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : 128, static_cast<std::size_t>(usage.ru_maxrss) * 1024};
+}
+
+TEST(HugePanelMemory, OneLineOf100MegabytesTakesAtMostThreeTimesItsSize)
+{
+    testing::SimulatorTree tree;
+    tree.MakeFolder("Aircraft/c172");
+    WriteOneLinePanel(tree, kLineBytes);
+    const auto [status, peak] = RunInChild([&tree] {
+        GaugeUsageTable table;
+        table.ResetGauge("huge.gau");
+        ReadPanelConfiguration(tree.Files(), tree.PathOf("Aircraft/c172"), "c172", table);
+        return table.Users("huge.gau") == "c172" ? 0 : 1;
+    });
+    EXPECT_EQ(status, 0) << "the line was not read whole";
+#ifdef DALVORN_UNDER_ADDRESS_SANITIZER
+    // The sanitizer's quarantine and shadow memory make the peak meaningless.
+    (void)peak;
+#else
+    EXPECT_LT(peak, 3 * kLineBytes) << "peak " << (peak >> 20) << " MB";
+#endif
+}
+
+}  // namespace
+}  // namespace dalvorn

@@ -1,0 +1,124 @@
+// Files held open by another program, on Windows and under Wine (which
+// honours sharing modes for renames as Windows does): a gauge or a panel
+// opened without sharing can be neither moved nor read.
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include "core/folder_scan.h"
+#include "core/gauge_mover.h"
+#include "core/gauge_usage_table.h"
+#include "core/memory_gauge_list.h"
+#include "gauge_inventory.h"
+#include "support/gauge_list_text.h"
+#include "support/recording_owner_window.h"
+#include "support/simulator_tree.h"
+
+namespace dalvorn {
+namespace {
+
+using testing::GaugeInventory;
+using testing::ListLines;
+using Lines = std::vector<std::string>;
+
+// A file kept open, as another program would hold it.
+class HeldFile {
+public:
+    HeldFile(const std::string& path, DWORD shareMode)
+        : handle_(CreateFileA(path.c_str(), GENERIC_READ, shareMode, nullptr, OPEN_EXISTING, 0, nullptr))
+    {
+    }
+    ~HeldFile()
+    {
+        if (IsOpen())
+            CloseHandle(handle_);
+    }
+    HeldFile(const HeldFile&) = delete;
+    HeldFile& operator=(const HeldFile&) = delete;
+
+    bool IsOpen() const { return handle_ != INVALID_HANDLE_VALUE; }
+
+private:
+    HANDLE handle_;
+};
+
+class SharingFault : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        tree.AddGauge("alpha.gau", "alpha bytes");
+        tree.AddGauge("bravo.gau", "bravo bytes");
+        tree.AddGauge("charlie.gau", "charlie bytes");
+        tree.AddPanel("c172", "gauge00=charlie,1\n");
+    }
+    void Scan() { ScanSimulatorFolder(tree.Files(), owner, tree.Root(), table, list); }
+    void Move() { MoveSelectedGauges(tree.Files(), owner, tree.Root(), table, list); }
+
+    testing::SimulatorTree tree;
+    testing::RecordingOwnerWindow owner;
+    GaugeUsageTable table;
+    MemoryGaugeList list;
+};
+
+TEST_F(SharingFault, GaugeHeldOpenWithoutSharingCannotBeMoved)
+{
+    Scan();
+    const GaugeInventory before(tree);
+    {
+        const HeldFile held(tree.PathOf("Gauges/bravo.gau"), 0);
+        ASSERT_TRUE(held.IsOpen());
+        Move();
+    }
+    EXPECT_EQ(owner.errors, Lines{"Remove: Move Failed"});
+    EXPECT_TRUE(owner.reports.empty());
+    EXPECT_EQ(owner.busyDepth, 0);
+    EXPECT_EQ(GaugeInventory(tree).DifferenceFrom(before), "");
+    EXPECT_EQ(GaugeInventory(tree).PlaceOf("bravo bytes"), "Gauges/bravo.gau");
+    EXPECT_EQ(ListLines(list), (Lines{"[x] bravo.gau (Used By: )", "[ ] charlie.gau (Used By: c172)"}));
+}
+
+TEST_F(SharingFault, GaugeHeldOpenWithoutDeleteSharingCannotBeMoved)
+{
+    Scan();
+    const GaugeInventory before(tree);
+    {
+        const HeldFile held(tree.PathOf("Gauges/alpha.gau"), FILE_SHARE_READ | FILE_SHARE_WRITE);
+        ASSERT_TRUE(held.IsOpen());
+        Move();
+    }
+    EXPECT_EQ(owner.errors, Lines{"Remove: Move Failed"});
+    EXPECT_EQ(GaugeInventory(tree).DifferenceFrom(before), "");
+    EXPECT_EQ(list.Count(), 3u);
+}
+
+TEST_F(SharingFault, GaugeHeldOpenWithFullSharingIsMoved)
+{
+    Scan();
+    {
+        const HeldFile held(tree.PathOf("Gauges/alpha.gau"), FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE);
+        ASSERT_TRUE(held.IsOpen());
+        Move();
+    }
+    EXPECT_EQ(owner.errors, Lines{});
+    EXPECT_EQ(tree.NamesIn("Gauges/unused"), (Lines{"alpha.gau", "bravo.gau"}));
+    EXPECT_EQ(tree.ReadFile("Gauges/unused/alpha.gau"), "alpha bytes");
+}
+
+TEST_F(SharingFault, PanelHeldOpenWithoutSharingEndsTheScan)
+{
+    list.Append("before (Used By: )");
+    const HeldFile held(tree.PathOf("Aircraft/c172/panel.cfg"), 0);
+    ASSERT_TRUE(held.IsOpen());
+    try {
+        Scan();
+        ADD_FAILURE() << "the scan read a panel held open without sharing";
+    } catch (const FileException& error) {
+        EXPECT_EQ(error.Path(), tree.PathOf("Aircraft/c172/panel.cfg"));
+    }
+    EXPECT_EQ(ListLines(list), Lines{"[ ] before (Used By: )"});
+    EXPECT_EQ(owner.busyDepth, 0);
+}
+
+}  // namespace
+}  // namespace dalvorn

@@ -1,0 +1,120 @@
+// Feeds arbitrary bytes as a panel.cfg to the panel reader, read for one
+// aircraft after another, and holds the gauge usage table it builds against
+// one worked out here the plain way: the keys cut from each line step by
+// step, the users joined unless the list already holds the name.
+//
+// Input: byte 0 chooses the piece size in which the file is delivered,
+// byte 1 how many aircraft read it (1 to 4), the next bytes which aircraft
+// (names that are parts of one another, or the file's first line), the rest
+// is the file.
+
+#include <iterator>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/gauge_usage_table.h"
+#include "core/panel_config_reader.h"
+#include "fuzz_check.h"
+#include "memory_panel_file_system.h"
+#include "reference_text_lines.h"
+
+namespace dalvorn::fuzz {
+namespace {
+
+const char* const kAircraftNames[] = {"c172", "c17", "172", "Lear", "lear", "c172, Lear", "a", ", "};
+const std::size_t kAircraftChoices = std::size(kAircraftNames) + 1;
+
+std::string AircraftName(std::uint8_t choice, const std::string& panel)
+{
+    if (choice % kAircraftChoices < std::size(kAircraftNames))
+        return kAircraftNames[choice % kAircraftChoices];
+    return panel.substr(0, panel.find('\n'));
+}
+
+std::string AsciiLowerCase(std::string text)
+{
+    for (char& c : text)
+        c = AsciiLower(c);
+    return text;
+}
+
+// The gauge a line names, or nothing when it is no gauge line.
+std::optional<std::string> ReferenceGaugeKey(const std::string& line)
+{
+    const std::size_t start = line.find_first_not_of(' ');
+    std::string rest = start == std::string::npos ? std::string() : line.substr(start);
+    if (rest.substr(0, 5) != "gauge")
+        return std::nullopt;
+    if (const std::size_t equals = rest.find('='); equals != std::string::npos)
+        rest = rest.substr(equals + 1);
+    const std::size_t comma = rest.find(',');
+    rest = comma == std::string::npos ? std::string() : rest.substr(0, comma);
+    if (const std::size_t bang = rest.find('!'); bang != std::string::npos)
+        rest = rest.substr(0, bang);
+    return AsciiLowerCase(rest + ".gau");
+}
+
+using ReferenceTable = std::map<std::string, std::string>;
+
+void ReferenceAddUser(ReferenceTable& table, const std::string& key, const std::string& aircraft)
+{
+    const auto found = table.find(key);
+    if (found == table.end() || found->second.find(aircraft) != std::string::npos)
+        return;
+    if (!found->second.empty())
+        found->second += ", ";
+    found->second += aircraft;
+}
+
+// Every key the panel names, then keys it does not name but that look like
+// those it does: all start unused.
+ReferenceTable StartingTable(const std::vector<std::string>& keys)
+{
+    ReferenceTable table;
+    for (const std::string& key : keys) {
+        table[key];
+        table["x" + key];
+    }
+    table[".gau"];
+    table["unnamed.gau"];
+    return table;
+}
+
+}  // namespace
+}  // namespace dalvorn::fuzz
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    using namespace dalvorn;
+    using namespace dalvorn::fuzz;
+    if (size < 2 || size < 2u + 1 + data[1] % 4)
+        return 0;
+    const std::size_t aircraftCount = 1u + data[1] % 4;
+    const std::size_t panelStart = 2 + aircraftCount;
+    const std::string panel(reinterpret_cast<const char*>(data) + panelStart, size - panelStart);
+    std::vector<std::string> aircraft;
+    for (std::size_t i = 0; i < aircraftCount; ++i)
+        aircraft.push_back(AircraftName(data[2 + i], panel));
+    const MemoryPanelFileSystem fileSystem(panel, PieceSize(data[0], panel.size()));
+
+    std::vector<std::string> keys;
+    for (const std::string& line : ReferenceTextLines(panel))
+        if (const std::optional<std::string> key = ReferenceGaugeKey(line))
+            keys.push_back(*key);
+    ReferenceTable expected = StartingTable(keys);
+    GaugeUsageTable table;
+    for (const auto& [key, users] : expected)
+        table.ResetGauge(key);
+    for (const std::string& name : aircraft) {
+        for (const std::string& key : keys)
+            ReferenceAddUser(expected, key, name);
+        ReadPanelConfiguration(fileSystem, MemoryPanelFileSystem::kFolder, name, table);
+    }
+
+    Check(table.Size() == expected.size(), "the reader never adds gauges to the table");
+    for (const auto& [key, users] : expected)
+        Check(table.Users(key) == users, "each gauge lists the aircraft whose panel names it, once each");
+    return 0;
+}
