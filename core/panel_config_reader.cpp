@@ -2,13 +2,13 @@
 
 #include "file_system.h"
 #include "gauge_usage_table.h"
+#include "simulator_folder.h"
 #include "text_case.h"
 #include "text_line_reader.h"
 
 namespace dalvorn {
 
 namespace {
-const std::size_t kPanelFileNameLength = sizeof(kPanelFileName) - 1;
 const char kGaugeLinePrefix[] = "gauge";
 const std::size_t kGaugeLinePrefixLength = sizeof(kGaugeLinePrefix) - 1;
 const char kGaugeExtension[] = ".gau";
@@ -37,18 +37,13 @@ bool GaugeKeyFromPanelLine(const FileSystem& fileSystem, const std::string& line
 
 bool IsPanelFileName(const std::string& name)
 {
-    if (name.size() != kPanelFileNameLength)
-        return false;
-    for (std::size_t i = 0; i < kPanelFileNameLength; ++i)
-        if (AsciiLower(name[i]) != kPanelFileName[i])
-            return false;
-    return true;
+    return EqualsIgnoringAsciiCase(name, kPanelFileName);
 }
 
 void ReadPanelConfiguration(const FileSystem& fileSystem, const std::string& folderPath,
                             const std::string& aircraftName, GaugeUsageTable& table)
 {
-    const std::string path = folderPath + fileSystem.Separator() + kPanelFileName;
+    const std::string path = JoinPath(fileSystem, folderPath, kPanelFileName);
     if (fileSystem.Exists(path))
         ReadPanelFile(fileSystem, path, aircraftName, table);
 }

@@ -24,14 +24,9 @@ std::string JoinPath(const FileSystem& fileSystem, const std::string& folder, co
 
 bool HasGaugeExtension(const std::string& name)
 {
-    static const char kExtension[] = ".gau";
-    const std::size_t length = sizeof(kExtension) - 1;
-    if (name.size() < length)
-        return false;
-    for (std::size_t i = 0; i < length; ++i)
-        if (AsciiLower(name[name.size() - length + i]) != kExtension[i])
-            return false;
-    return true;
+    static const std::string_view kExtension = ".gau";
+    return name.size() >= kExtension.size() &&
+           EqualsIgnoringAsciiCase(std::string_view(name).substr(name.size() - kExtension.size()), kExtension);
 }
 
 }  // namespace dalvorn

@@ -37,14 +37,4 @@ inline bool PrecedesInFolderOrder(const std::string& left, const std::string& ri
     return CompareNamesIgnoringCase(left, right) < 0;
 }
 
-inline bool SameNameIgnoringCase(const std::string& left, const std::string& right)
-{
-    if (left.size() != right.size())
-        return false;
-    for (std::size_t i = 0; i < left.size(); ++i)
-        if (AsciiUpper(left[i]) != AsciiUpper(right[i]))
-            return false;
-    return true;
-}
-
 }  // namespace dalvorn

@@ -1,7 +1,6 @@
 #include "wine_registry_file.h"
 
 #include "core/text_case.h"
-#include "name_order.h"
 
 namespace dalvorn {
 
@@ -143,7 +142,7 @@ bool NameMatches(const std::optional<std::u16string>& name, std::string_view wan
     if (!name || name->find(u'\0') != std::u16string::npos)
         return false;
     const std::optional<std::string> utf8 = Utf8FromUtf16(*name);
-    return utf8 && SameNameIgnoringCase(*utf8, std::string(wanted));
+    return utf8 && EqualsIgnoringAsciiCase(*utf8, wanted);
 }
 
 void SkipBlanks(std::string_view text, std::size_t& position)

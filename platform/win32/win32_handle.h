@@ -5,16 +5,17 @@
 
 namespace dalvorn {
 
-class FileHandle {
+template <BOOL(WINAPI* Close)(HANDLE)>
+class ScopedHandle {
 public:
-    explicit FileHandle(HANDLE handle) : handle_(handle) {}
-    ~FileHandle()
+    explicit ScopedHandle(HANDLE handle) : handle_(handle) {}
+    ~ScopedHandle()
     {
         if (IsValid())
-            CloseHandle(handle_);
+            Close(handle_);
     }
-    FileHandle(const FileHandle&) = delete;
-    FileHandle& operator=(const FileHandle&) = delete;
+    ScopedHandle(const ScopedHandle&) = delete;
+    ScopedHandle& operator=(const ScopedHandle&) = delete;
 
     bool IsValid() const { return handle_ != INVALID_HANDLE_VALUE; }
     HANDLE Get() const { return handle_; }
@@ -23,22 +24,7 @@ private:
     HANDLE handle_;
 };
 
-class FindHandle {
-public:
-    explicit FindHandle(HANDLE handle) : handle_(handle) {}
-    ~FindHandle()
-    {
-        if (IsValid())
-            FindClose(handle_);
-    }
-    FindHandle(const FindHandle&) = delete;
-    FindHandle& operator=(const FindHandle&) = delete;
-
-    bool IsValid() const { return handle_ != INVALID_HANDLE_VALUE; }
-    HANDLE Get() const { return handle_; }
-
-private:
-    HANDLE handle_;
-};
+using FileHandle = ScopedHandle<CloseHandle>;
+using FindHandle = ScopedHandle<FindClose>;
 
 }  // namespace dalvorn
