@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 namespace dalvorn {
@@ -24,6 +25,22 @@ inline bool EqualsIgnoringAsciiCase(std::string_view left, std::string_view righ
         if (AsciiUpper(left[i]) != AsciiUpper(right[i]))
             return false;
     return true;
+}
+
+// A name reduced to one spelling per case-insensitive equivalence class, as
+// the file system compares names: equal folds mean the same entry.
+inline std::string FoldNameCase(std::string_view name)
+{
+    std::string folded(name);
+    for (char& c : folded)
+        c = AsciiLower(c);
+    return folded;
+}
+
+// True when the file system takes the two names for the same entry.
+inline bool SameNameIgnoringCase(std::string_view left, std::string_view right)
+{
+    return EqualsIgnoringAsciiCase(left, right);
 }
 
 }  // namespace dalvorn

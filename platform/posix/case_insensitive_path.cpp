@@ -70,7 +70,7 @@ std::vector<std::string> EntriesMatchingIgnoringCase(const std::string& folder, 
     if (!directory.IsOpen())
         return matches;
     while (const dirent* entry = directory.Next()) {
-        if (EqualsIgnoringAsciiCase(entry->d_name, name))
+        if (SameNameIgnoringCase(entry->d_name, name))
             matches.emplace_back(entry->d_name);
     }
     std::sort(matches.begin(), matches.end(), PrecedesInFolderOrder);
