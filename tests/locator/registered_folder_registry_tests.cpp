@@ -131,9 +131,22 @@ TEST_F(RegisteredSimulatorFolder, NeverAddsBytesToAStringStoredWithoutTerminator
     }
 }
 
+// True when this process sees a 64-bit registry view besides its own: a
+// 64-bit program, or a 32-bit one on 64-bit Windows.
+bool HasA64BitView()
+{
 #ifdef _WIN64
+    return true;
+#else
+    BOOL wow64 = FALSE;
+    return ::IsWow64Process(::GetCurrentProcess(), &wow64) && wow64;
+#endif
+}
+
 TEST_F(RegisteredSimulatorFolder, IgnoresThe64BitView)
 {
+    if (!HasA64BitView())
+        GTEST_SKIP() << "32-bit Windows has one registry view";
     SimulatorKey key64(KEY_WOW64_64KEY);
     ASSERT_TRUE(key64.IsOpen());
     if (key64.HasValue())
@@ -142,6 +155,17 @@ TEST_F(RegisteredSimulatorFolder, IgnoresThe64BitView)
     EXPECT_EQ(FindRegisteredSimulatorFolder(), std::nullopt);
     key32_.SetString("C:\\FS2002");
     EXPECT_EQ(FindRegisteredSimulatorFolder(), "C:\\FS2002");
+}
+
+#ifndef _WIN64
+// A 32-bit program's own view is the 32-bit one: what the simulator's
+// installer wrote there with no view named is found.
+TEST_F(RegisteredSimulatorFolder, FindsTheValueWrittenInThe32BitProgramsOwnView)
+{
+    SimulatorKey ownView(0);
+    ASSERT_TRUE(ownView.IsOpen());
+    ownView.SetString("C:\\FS2002 Own View");
+    EXPECT_EQ(FindRegisteredSimulatorFolder(), "C:\\FS2002 Own View");
 }
 #endif
 
