@@ -8,7 +8,7 @@
 
 namespace dalvorn {
 
-enum class Command { Help, Scan, Move, Restore };
+enum class Command { Help, Version, Scan, Move, Restore };
 
 struct CommandLine {
     Command command = Command::Help;
@@ -29,5 +29,11 @@ public:
 CommandLine ParseCommandLine(const std::vector<std::string>& words, bool (*looksLikeFolder)(const std::string&));
 
 extern const char kUsageText[];
+
+// "dalvorn-cli (Dalvorn) VERSION" and a line end.
+std::string VersionText();
+
+// What a usage error prints: the problem, the synopsis and where to read more.
+std::string UsageErrorText(const UsageError& error);
 
 }  // namespace dalvorn

@@ -7,6 +7,8 @@
 #include "commands.h"
 #include "console_streams.h"
 #include "core/file_system.h"
+#include "core/messages.h"
+#include "file_error_output.h"
 #include "platform/native_file_system.h"
 #include "platform/registered_simulator_folder.h"
 
@@ -23,11 +25,11 @@ const char* CaptionOf(Command command)
 {
     switch (command) {
     case Command::Move:
-        return "Remove";
+        return kRemoveCaption;
     case Command::Restore:
-        return "Restore";
+        return kRestoreCaption;
     default:
-        return "Scan";
+        return kScanCaption;
     }
 }
 
@@ -35,6 +37,10 @@ int Run(const CommandLine& line, const Console& console)
 {
     if (line.command == Command::Help) {
         std::fputs(kUsageText, console.output);
+        return 0;
+    }
+    if (line.command == Command::Version) {
+        std::fputs(VersionText().c_str(), console.output);
         return 0;
     }
     const std::optional<std::string> folder = line.folder ? line.folder : FindRegisteredSimulatorFolder();
@@ -53,9 +59,7 @@ int Run(const CommandLine& line, const Console& console)
             return RunRestore(*fileSystem, line, *folder, console);
         }
     } catch (const FileException& error) {
-        std::fprintf(console.errors, "%s: Cannot read %s: %s\n", CaptionOf(line.command), error.Path().c_str(),
-                     error.Cause().c_str());
-        return 1;
+        return ReportUnreadableFile(CaptionOf(line.command), error, console.errors);
     }
 }
 
@@ -68,7 +72,7 @@ int main(int argc, char** argv)
     try {
         return Run(ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc), IsExistingFolder), console);
     } catch (const UsageError& error) {
-        std::fprintf(stderr, "dalvorn-cli: %s\n\n%s", error.what(), kUsageText);
+        std::fputs(UsageErrorText(error).c_str(), stderr);
         return 2;
     }
 }

@@ -1,10 +1,13 @@
 #include "commands.h"
 
 #include "console_owner_window.h"
+#include "core/file_system.h"
 #include "core/folder_scan.h"
 #include "core/gauge_mover.h"
 #include "core/gauge_usage_table.h"
 #include "core/memory_gauge_list.h"
+#include "core/messages.h"
+#include "file_error_output.h"
 #include "gauge_list_output.h"
 
 namespace dalvorn {
@@ -33,7 +36,11 @@ int RunMove(FileSystem& fileSystem, const CommandLine& line, const std::string& 
     ConsoleOwnerWindow owner(console.input, console.output, console.errors, line.assumeYes);
     GaugeUsageTable table;
     MemoryGaugeList list;
-    ScanSimulatorFolder(fileSystem, owner, folder, table, list);
+    try {
+        ScanSimulatorFolder(fileSystem, owner, folder, table, list);
+    } catch (const FileException& error) {
+        return ReportUnreadableFile(kScanCaption, error, console.errors);
+    }
     if (owner.ErrorShown())
         return 1;
     ApplyTicks(line, list);

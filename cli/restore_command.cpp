@@ -1,6 +1,7 @@
 #include "commands.h"
 
 #include "core/gauge_restorer.h"
+#include "core/messages.h"
 
 namespace dalvorn {
 
@@ -8,7 +9,7 @@ int RunRestore(FileSystem& fileSystem, const CommandLine& line, const std::strin
 {
     const RestoreResult result = RestoreGauges(fileSystem, folder, line.keys);
     if (!result.gaugeFolderFound) {
-        std::fprintf(console.errors, "Restore: FS2002 folder not found\n");
+        std::fprintf(console.errors, "%s: %s\n", kRestoreCaption, kSimulatorFolderNotFound);
         return 1;
     }
     std::fprintf(console.output, "Restored: %zu\n", result.restored);

@@ -5,6 +5,7 @@
 #include "file_system.h"
 #include "gauge_list.h"
 #include "gauge_usage_table.h"
+#include "messages.h"
 #include "owner_window.h"
 #include "panel_config_reader.h"
 #include "simulator_folder.h"
@@ -12,9 +13,6 @@
 namespace dalvorn {
 
 namespace {
-
-const char kScanCaption[] = "Scan";
-const char kFolderNotFound[] = "Folder not found";
 
 bool IsSubFolder(const DirectoryEntry& entry)
 {
@@ -137,7 +135,7 @@ void ScanSimulatorFolder(const FileSystem& fileSystem, OwnerWindow& owner, const
 {
     const std::string folder = SimulatorFolderFromText(fileSystem, folderText);
     if (!fileSystem.Exists(folder)) {
-        owner.ShowError(kFolderNotFound, kScanCaption);
+        owner.ShowError(kScanFolderNotFound, kScanCaption);
         return;
     }
     BusyScope busy(owner);

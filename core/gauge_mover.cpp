@@ -3,17 +3,13 @@
 #include "file_system.h"
 #include "gauge_list.h"
 #include "gauge_usage_table.h"
+#include "messages.h"
 #include "owner_window.h"
 #include "simulator_folder.h"
 
 namespace dalvorn {
 
 namespace {
-
-const char kRemoveCaption[] = "Remove";
-const char kConfirmation[] = "All selected gauges will be moved to diffrent folder, continue?";
-const char kFolderNotFound[] = "FS2002 folder not found";
-const char kMoveFailed[] = "Move Failed";
 
 struct MoveFolders {
     std::string sourcePrefix;
@@ -46,12 +42,12 @@ bool MoveTickedEntries(FileSystem& fileSystem, const MoveFolders& folders, Gauge
 void MoveSelectedGauges(FileSystem& fileSystem, OwnerWindow& owner, const std::string& folderText,
                         GaugeUsageTable& table, GaugeList& list)
 {
-    if (!owner.AskYesNo(kConfirmation, kRemoveCaption))
+    if (!owner.AskYesNo(kMoveConfirmation, kRemoveCaption))
         return;
     const std::string folder = SimulatorFolderFromText(fileSystem, folderText);
     const std::string gaugesFolder = JoinPath(fileSystem, folder, "gauges");
     if (!fileSystem.Exists(gaugesFolder)) {
-        owner.ShowError(kFolderNotFound, kRemoveCaption);
+        owner.ShowError(kSimulatorFolderNotFound, kRemoveCaption);
         return;
     }
     const std::string unusedFolder = JoinPath(fileSystem, gaugesFolder, "unused");

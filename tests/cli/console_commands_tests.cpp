@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "cli/commands.h"
+#include "fault/fault_injecting_file_system.h"
 #include "support/simulator_tree.h"
 
 namespace dalvorn {
@@ -126,6 +127,29 @@ TEST_F(ConsoleCommands, FailedMoveAndRestore)
     line.command = Command::Restore;
     EXPECT_EQ(RunRestore(tree.Files(), line, tree.Root(), restore.Streams()), 1);
     EXPECT_EQ(restore.Output(), "Restored: 0\ncessna.gau: it is already in gauges\n");
+}
+
+TEST_F(ConsoleCommands, RestoreWithoutTheGaugeFolderSaysSo)
+{
+    CapturedConsole console;
+    CommandLine line;
+    line.command = Command::Restore;
+    EXPECT_EQ(RunRestore(tree.Files(), line, tree.PathOf("none"), console.Streams()), 1);
+    EXPECT_EQ(console.Errors(), "Restore: FS2002 folder not found\n");
+}
+
+// A panel that cannot be read stops the move's scan under the scan's caption,
+// as in the dialog, and nothing is moved.
+TEST_F(ConsoleCommands, AnUnreadablePanelDuringTheMovesScanIsAScanError)
+{
+    testing::FaultInjectingFileSystem files(tree.Files());
+    files.FailReadsAfter(0);
+    CapturedConsole console;
+    EXPECT_EQ(RunMove(files, MoveLine({"--yes"}), tree.Root(), console.Streams()), 1);
+    EXPECT_EQ(console.Errors().rfind("Scan: Cannot read ", 0), 0u) << console.Errors();
+    EXPECT_EQ(console.Output(), "");
+    EXPECT_TRUE(tree.ExistsExactly("Gauges/Cessna.GAU"));
+    EXPECT_EQ(files.MovesTried(), 0);
 }
 
 }  // namespace

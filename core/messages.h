@@ -1,0 +1,17 @@
+#pragma once
+// The captions and messages the core shows through its owner window, once
+// for every front end: the dialog shows them in message boxes, the command
+// line prints them as "Caption: text".
+
+namespace dalvorn {
+
+inline constexpr char kScanCaption[] = "Scan";
+inline constexpr char kRemoveCaption[] = "Remove";
+inline constexpr char kRestoreCaption[] = "Restore";
+
+inline constexpr char kScanFolderNotFound[] = "Folder not found";
+inline constexpr char kMoveConfirmation[] = "All selected gauges will be moved to diffrent folder, continue?";
+inline constexpr char kSimulatorFolderNotFound[] = "FS2002 folder not found";
+inline constexpr char kMoveFailed[] = "Move Failed";
+
+}  // namespace dalvorn
