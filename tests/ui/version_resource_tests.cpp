@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "version.h"
+
 namespace {
 
 std::vector<char> VersionBlock()
@@ -30,17 +32,20 @@ std::string StringValue(std::vector<char>& block, const std::string& name)
     return std::string(value, length > 0 ? std::char_traits<char>::length(value) : 0);
 }
 
-TEST(VersionResource, FixedPartNamesVersionOneZeroZeroOneOfAnApplication)
+constexpr DWORD kVersionHigh = DALVORN_VERSION_MAJOR << 16 | DALVORN_VERSION_MINOR;
+constexpr DWORD kVersionLow = DALVORN_VERSION_PATCH << 16 | DALVORN_VERSION_BUILD;
+
+TEST(VersionResource, FixedPartNamesTheProjectVersionOfAnApplication)
 {
     std::vector<char> block = VersionBlock();
     ASSERT_FALSE(block.empty());
     VS_FIXEDFILEINFO* fixed = nullptr;
     UINT length = 0;
     ASSERT_TRUE(::VerQueryValueA(block.data(), "\\", reinterpret_cast<void**>(&fixed), &length));
-    EXPECT_EQ(fixed->dwFileVersionMS, 0x00010000u);
-    EXPECT_EQ(fixed->dwFileVersionLS, 0x00000001u);
-    EXPECT_EQ(fixed->dwProductVersionMS, 0x00010000u);
-    EXPECT_EQ(fixed->dwProductVersionLS, 0x00000001u);
+    EXPECT_EQ(fixed->dwFileVersionMS, kVersionHigh);
+    EXPECT_EQ(fixed->dwFileVersionLS, kVersionLow);
+    EXPECT_EQ(fixed->dwProductVersionMS, kVersionHigh);
+    EXPECT_EQ(fixed->dwProductVersionLS, kVersionLow);
     EXPECT_EQ(fixed->dwFileFlagsMask, 0x3Fu);
     EXPECT_EQ(fixed->dwFileFlags, 0u);
     EXPECT_EQ(fixed->dwFileOS, static_cast<DWORD>(VOS__WINDOWS32));
@@ -51,8 +56,8 @@ TEST(VersionResource, StringsNameDalvorn)
 {
     std::vector<char> block = VersionBlock();
     ASSERT_FALSE(block.empty());
-    EXPECT_EQ(StringValue(block, "FileVersion"), "1, 0, 0, 1");
-    EXPECT_EQ(StringValue(block, "ProductVersion"), "1, 0, 0, 1");
+    EXPECT_EQ(StringValue(block, "FileVersion"), DALVORN_VERSION_COMMAS);
+    EXPECT_EQ(StringValue(block, "ProductVersion"), DALVORN_VERSION_COMMAS);
     EXPECT_EQ(StringValue(block, "FileDescription"), "Dalvorn");
     EXPECT_EQ(StringValue(block, "InternalName"), "Dalvorn");
     EXPECT_EQ(StringValue(block, "ProductName"), "Dalvorn");
