@@ -7,6 +7,7 @@
 #include "gauge_usage_table.h"
 #include "owner_window.h"
 #include "panel_config_reader.h"
+#include "plain_name.h"
 #include "simulator_folder.h"
 
 namespace dalvorn {
@@ -16,9 +17,9 @@ namespace {
 const char kScanCaption[] = "Scan";
 const char kFolderNotFound[] = "Folder not found";
 
-bool IsSubFolder(const DirectoryEntry& entry)
+bool IsSubFolder(const FileSystem& fileSystem, const DirectoryEntry& entry)
 {
-    return entry.isDirectory && entry.name != "." && entry.name != "..";
+    return entry.isDirectory && HasPlainName(fileSystem, entry);
 }
 
 // Walks one aircraft folder. Links are followed, but the walk never goes
@@ -55,7 +56,7 @@ private:
         PanelSighting panel;
         fileSystem_.Enumerate(folderPath, "*.*", [&](const DirectoryEntry& entry) {
             panel.Note(entry.name);
-            if (IsSubFolder(entry))
+            if (IsSubFolder(fileSystem_, entry))
                 Visit(JoinPath(fileSystem_, folderPath, entry.name), depth + 1, entry.isPlainFolder);
         });
         if (!panel.folderListed)
@@ -110,7 +111,7 @@ private:
 void TakeGaugeInventory(const FileSystem& fileSystem, const std::string& folder, GaugeUsageTable& table)
 {
     fileSystem.Enumerate(JoinPath(fileSystem, folder, "Gauges"), "*.gau", [&](const DirectoryEntry& entry) {
-        if (HasGaugeExtension(entry.name))
+        if (IsGaugeFile(fileSystem, entry))
             table.ResetGauge(fileSystem.LowerCase(entry.name));
     });
 }
@@ -119,7 +120,7 @@ void WalkAllAircraft(const FileSystem& fileSystem, const std::string& folder, Ga
 {
     const std::string aircraftFolder = JoinPath(fileSystem, folder, "Aircraft");
     fileSystem.Enumerate(aircraftFolder, "*.*", [&](const DirectoryEntry& entry) {
-        if (IsSubFolder(entry))
+        if (IsSubFolder(fileSystem, entry))
             WalkAircraftFolder(fileSystem, entry.name, JoinPath(fileSystem, aircraftFolder, entry.name), table);
     });
 }
