@@ -108,12 +108,19 @@ private:
     std::set<FolderIdentity> visited_;
 };
 
+// A gauge whose key is also the name of an entry that is no gauge, as where
+// the file system tells letter case apart "X.GAU" and a folder "x.gau" can
+// both exist, is left out: its move could take that entry instead.
 void TakeGaugeInventory(const FileSystem& fileSystem, const std::string& folder, GaugeUsageTable& table)
 {
+    std::set<std::string> gauges;
+    std::set<std::string> others;
     fileSystem.Enumerate(JoinPath(fileSystem, folder, "Gauges"), "*.gau", [&](const DirectoryEntry& entry) {
-        if (IsGaugeFile(fileSystem, entry))
-            table.ResetGauge(fileSystem.LowerCase(entry.name));
+        (IsGaugeFile(fileSystem, entry) ? gauges : others).insert(fileSystem.LowerCase(entry.name));
     });
+    for (const std::string& key : gauges)
+        if (others.count(key) == 0)
+            table.ResetGauge(key);
 }
 
 void WalkAllAircraft(const FileSystem& fileSystem, const std::string& folder, GaugeUsageTable& table)
