@@ -36,4 +36,9 @@ void UseBinaryConsoleStreams()
 #endif
 }
 
+bool AllOutputWritten(std::FILE* stream)
+{
+    return std::fflush(stream) == 0 && !std::ferror(stream);
+}
+
 }  // namespace dalvorn

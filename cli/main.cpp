@@ -1,6 +1,8 @@
 // dalvorn-cli: the scan, the move and its undo from a console.
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -63,16 +65,33 @@ int Run(const CommandLine& line, const Console& console)
     }
 }
 
+int RunCommandLine(const std::vector<std::string>& words, const Console& console)
+{
+    try {
+        return Run(ParseCommandLine(words, IsExistingFolder), console);
+    } catch (const UsageError& error) {
+        std::fputs(UsageErrorText(error).c_str(), console.errors);
+        return 2;
+    }
+}
+
+// A list or report cut short must not pass for a whole one.
+int StatusAfterOutput(int status, const Console& console)
+{
+    errno = 0;
+    if (AllOutputWritten(console.output))
+        return status;
+    std::fprintf(console.errors, "dalvorn-cli: cannot write the output: %s\n",
+                 errno != 0 ? std::strerror(errno) : "write error");
+    return 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
 {
     UseBinaryConsoleStreams();
     const Console console{stdin, stdout, stderr};
-    try {
-        return Run(ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc), IsExistingFolder), console);
-    } catch (const UsageError& error) {
-        std::fputs(UsageErrorText(error).c_str(), stderr);
-        return 2;
-    }
+    const int status = RunCommandLine(std::vector<std::string>(argv + 1, argv + argc), console);
+    return StatusAfterOutput(status, console);
 }

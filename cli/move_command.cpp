@@ -14,11 +14,12 @@ namespace dalvorn {
 
 namespace {
 
-// Applies --keep and --select; throws UsageError for a key that is not listed.
-void ApplyTicks(const CommandLine& line, MemoryGaugeList& list)
+// Applies --keep and --select, whose keys match in any letter case, as the
+// file system matches names; throws UsageError for a key that is not listed.
+void ApplyTicks(const FileSystem& fileSystem, const CommandLine& line, MemoryGaugeList& list)
 {
-    auto tick = [&list](const std::string& key, bool checked) {
-        GaugeList::Entry entry = list.FindByKey(key);
+    auto tick = [&](const std::string& key, bool checked) {
+        GaugeList::Entry entry = list.FindByKey(fileSystem.LowerCase(key));
         if (!entry)
             throw UsageError("no gauge '" + key + "' is listed");
         list.SetChecked(entry, checked);
@@ -43,7 +44,7 @@ int RunMove(FileSystem& fileSystem, const CommandLine& line, const std::string& 
     }
     if (owner.ErrorShown())
         return 1;
-    ApplyTicks(line, list);
+    ApplyTicks(fileSystem, line, list);
     MoveSelectedGauges(fileSystem, owner, folder, table, list);
     if (owner.ErrorShown())
         return 1;

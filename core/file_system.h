@@ -19,6 +19,13 @@ struct DirectoryEntry {
     // the listed folder: no link, junction or mount point, so it cannot lead
     // to a folder met elsewhere. False when in doubt.
     bool isPlainFolder = false;
+    // A file holding data, or a link that leads to one: no folder, device
+    // or pipe.
+    bool isRegularFile = false;
+    // False when the platform could not report the name as it is on disk
+    // (a character the code page lacks, or a look-alike put in its place),
+    // so that the name leads to another entry or none.
+    bool nameIsExact = true;
 };
 
 // Raised when a file that exists cannot be opened or read.
@@ -87,6 +94,10 @@ public:
 
     // The same in place, sparing the copy where the platform can.
     virtual void LowerCaseInPlace(std::string& text) const { text = LowerCase(text); }
+
+    // True when the byte starts a double-byte character of the code page
+    // names are written in; the byte after it belongs to that character.
+    virtual bool IsLeadByte(char) const { return false; }
 
     // True when the text's last character is the path separator (a trail
     // byte of a double-byte character does not count).

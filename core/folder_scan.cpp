@@ -8,15 +8,16 @@
 #include "messages.h"
 #include "owner_window.h"
 #include "panel_config_reader.h"
+#include "plain_name.h"
 #include "simulator_folder.h"
 
 namespace dalvorn {
 
 namespace {
 
-bool IsSubFolder(const DirectoryEntry& entry)
+bool IsSubFolder(const FileSystem& fileSystem, const DirectoryEntry& entry)
 {
-    return entry.isDirectory && entry.name != "." && entry.name != "..";
+    return entry.isDirectory && HasPlainName(fileSystem, entry);
 }
 
 // Walks one aircraft folder. Links are followed, but the walk never goes
@@ -53,7 +54,7 @@ private:
         PanelSighting panel;
         fileSystem_.Enumerate(folderPath, "*.*", [&](const DirectoryEntry& entry) {
             panel.Note(entry.name);
-            if (IsSubFolder(entry))
+            if (IsSubFolder(fileSystem_, entry))
                 Visit(JoinPath(fileSystem_, folderPath, entry.name), depth + 1, entry.isPlainFolder);
         });
         if (!panel.folderListed)
@@ -105,19 +106,26 @@ private:
     std::set<FolderIdentity> visited_;
 };
 
+// A gauge whose key is also the name of an entry that is no gauge, as where
+// the file system tells letter case apart "X.GAU" and a folder "x.gau" can
+// both exist, is left out: its move could take that entry instead.
 void TakeGaugeInventory(const FileSystem& fileSystem, const std::string& folder, GaugeUsageTable& table)
 {
+    std::set<std::string> gauges;
+    std::set<std::string> others;
     fileSystem.Enumerate(JoinPath(fileSystem, folder, "Gauges"), "*.gau", [&](const DirectoryEntry& entry) {
-        if (HasGaugeExtension(entry.name))
-            table.ResetGauge(fileSystem.LowerCase(entry.name));
+        (IsGaugeFile(fileSystem, entry) ? gauges : others).insert(fileSystem.LowerCase(entry.name));
     });
+    for (const std::string& key : gauges)
+        if (others.count(key) == 0)
+            table.ResetGauge(key);
 }
 
 void WalkAllAircraft(const FileSystem& fileSystem, const std::string& folder, GaugeUsageTable& table)
 {
     const std::string aircraftFolder = JoinPath(fileSystem, folder, "Aircraft");
     fileSystem.Enumerate(aircraftFolder, "*.*", [&](const DirectoryEntry& entry) {
-        if (IsSubFolder(entry))
+        if (IsSubFolder(fileSystem, entry))
             WalkAircraftFolder(fileSystem, entry.name, JoinPath(fileSystem, aircraftFolder, entry.name), table);
     });
 }

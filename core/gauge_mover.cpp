@@ -5,6 +5,7 @@
 #include "gauge_usage_table.h"
 #include "messages.h"
 #include "owner_window.h"
+#include "plain_name.h"
 #include "simulator_folder.h"
 
 namespace dalvorn {
@@ -28,7 +29,9 @@ bool MoveTickedEntries(FileSystem& fileSystem, const MoveFolders& folders, Gauge
         }
         const std::string key = KeyFromLabel(list.Label(entry));
         table.RemoveGauge(key);
-        if (!fileSystem.Move(folders.sourcePrefix + key, folders.destinationPrefix + key))
+        // A key that is no plain name could lead out of the gauge folder.
+        if (!IsPlainName(fileSystem, key) ||
+            !fileSystem.Move(folders.sourcePrefix + key, folders.destinationPrefix + key))
             return false;
         GaugeList::Entry next = list.Next(entry);
         list.Delete(entry);

@@ -3,6 +3,7 @@
 #include <map>
 
 #include "file_system.h"
+#include "plain_name.h"
 #include "simulator_folder.h"
 
 namespace dalvorn {
@@ -18,7 +19,7 @@ std::vector<std::pair<std::string, std::string>> ListGauges(const FileSystem& fi
 {
     std::vector<std::pair<std::string, std::string>> gauges;
     fileSystem.Enumerate(folder, "*.gau", [&](const DirectoryEntry& entry) {
-        if (!entry.isDirectory && HasGaugeExtension(entry.name))
+        if (IsGaugeFile(fileSystem, entry))
             gauges.emplace_back(fileSystem.LowerCase(entry.name), entry.name);
     });
     return gauges;
@@ -34,7 +35,7 @@ std::vector<std::pair<std::string, std::string>> SelectRequested(
     std::vector<std::pair<std::string, std::string>> selected;
     for (const std::string& requested : keys) {
         const std::string key = fileSystem.LowerCase(requested);
-        auto found = byKey.find(key);
+        auto found = IsPlainName(fileSystem, key) ? byKey.find(key) : byKey.end();
         if (found == byKey.end())
             result.failures.push_back({requested, kNotInUnused});
         else

@@ -1,6 +1,7 @@
 #include "simulator_folder.h"
 
 #include "file_system.h"
+#include "plain_name.h"
 #include "text_case.h"
 
 namespace dalvorn {
@@ -27,6 +28,11 @@ bool HasGaugeExtension(const std::string& name)
     static const std::string_view kExtension = ".gau";
     return name.size() >= kExtension.size() &&
            EqualsIgnoringAsciiCase(std::string_view(name).substr(name.size() - kExtension.size()), kExtension);
+}
+
+bool IsGaugeFile(const FileSystem& fileSystem, const DirectoryEntry& entry)
+{
+    return entry.isRegularFile && HasGaugeExtension(entry.name) && HasPlainName(fileSystem, entry);
 }
 
 }  // namespace dalvorn

@@ -5,6 +5,7 @@
 
 namespace dalvorn {
 
+struct DirectoryEntry;
 class FileSystem;
 
 // The folder text with one trailing separator dropped, if it has one.
@@ -16,5 +17,9 @@ std::string JoinPath(const FileSystem& fileSystem, const std::string& folder, co
 // True when a name found by "*.gau" really has the extension ".gau" in any
 // letter case (and was not matched only through a short alias).
 bool HasGaugeExtension(const std::string& name);
+
+// True when a listed entry is a gauge file: a regular file with a plain name
+// ending in ".gau".
+bool IsGaugeFile(const FileSystem& fileSystem, const DirectoryEntry& entry);
 
 }  // namespace dalvorn

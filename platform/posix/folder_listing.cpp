@@ -15,21 +15,23 @@ namespace dalvorn {
 namespace {
 
 // Links are followed, as Windows reports a junction to a folder as a folder;
-// a link that leads nowhere (dangling, or in a loop) is a plain entry.
-bool IsDirectory(int folderDescriptor, const dirent& entry)
-{
-    if (entry.d_type == DT_DIR)
-        return true;
-    if (entry.d_type != DT_LNK && entry.d_type != DT_UNKNOWN)
-        return false;
-    struct stat status;
-    return fstatat(folderDescriptor, entry.d_name, &status, 0) == 0 && S_ISDIR(status.st_mode);
-}
-
+// a link that leads nowhere (dangling, or in a loop) is neither folder nor
+// file.
 DirectoryEntry EntryOf(int folderDescriptor, const dirent& entry)
 {
-    const bool isDirectory = IsDirectory(folderDescriptor, entry);
-    return {entry.d_name, isDirectory, entry.d_type == DT_DIR};
+    DirectoryEntry result;
+    result.name = entry.d_name;
+    result.isPlainFolder = entry.d_type == DT_DIR;
+    if (entry.d_type == DT_LNK || entry.d_type == DT_UNKNOWN) {
+        struct stat status;
+        const bool found = fstatat(folderDescriptor, entry.d_name, &status, 0) == 0;
+        result.isDirectory = found && S_ISDIR(status.st_mode);
+        result.isRegularFile = found && S_ISREG(status.st_mode);
+    } else {
+        result.isDirectory = entry.d_type == DT_DIR;
+        result.isRegularFile = entry.d_type == DT_REG;
+    }
+    return result;
 }
 
 bool NamePrecedes(const DirectoryEntry& left, const DirectoryEntry& right)

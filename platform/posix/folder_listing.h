@@ -10,7 +10,7 @@ namespace dalvorn {
 
 // The folder's entries whose names match the wildcard pattern, in folder
 // order, or nothing when the folder cannot be opened. An entry is a
-// directory when it is a folder or a link that leads to one.
+// directory (a regular file) when it is one or a link that leads to one.
 std::optional<std::vector<DirectoryEntry>> ListFolder(const std::string& folder, const std::string& pattern);
 
 }  // namespace dalvorn

@@ -6,6 +6,7 @@
 #include <mbstring.h>
 
 #include "platform/native_file_system.h"
+#include "wide_folder_listing.h"
 #include "win32_handle.h"
 #include "win32_readable_file.h"
 
@@ -26,16 +27,12 @@ bool Win32FileSystem::Exists(const std::string& path) const
 void Win32FileSystem::Enumerate(const std::string& folder, const std::string& pattern,
                                 const EntryVisitor& visit) const
 {
-    const std::string search = folder + '\\' + pattern;
-    WIN32_FIND_DATAA found;
-    FindHandle find(FindFirstFileA(search.c_str(), &found));
-    if (!find.IsValid())
-        return;
-    do {
-        const bool isDirectory = (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-        const bool isReparsePoint = (found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
-        visit(DirectoryEntry{found.cFileName, isDirectory, isDirectory && !isReparsePoint});
-    } while (FindNextFileA(find.Get(), &found));
+    ListWideFolder(folder, pattern, visit);
+}
+
+bool Win32FileSystem::IsLeadByte(char byte) const
+{
+    return IsDBCSLeadByte(static_cast<BYTE>(byte)) != FALSE;
 }
 
 void Win32FileSystem::CreateFolder(const std::string& path)

@@ -18,6 +18,7 @@ public:
     std::optional<FolderIdentity> IdentifyFolder(const std::string& path) const override;
     std::string LowerCase(const std::string& text) const override;
     void LowerCaseInPlace(std::string& text) const override;
+    bool IsLeadByte(char byte) const override;
     bool EndsWithSeparator(const std::string& text) const override;
 };
 

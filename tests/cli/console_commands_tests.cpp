@@ -115,6 +115,17 @@ TEST_F(ConsoleCommands, KeepLeavesAGaugeAndUnknownKeysMoveNothing)
     EXPECT_TRUE(tree.ExistsExactly("Gauges/Cessna.GAU"));
 }
 
+TEST_F(ConsoleCommands, KeysMatchInAnyLetterCase)
+{
+    CapturedConsole console;
+    EXPECT_EQ(RunMove(tree.Files(), MoveLine({"--yes", "--keep", "CESSNA.GAU", "--select", "Used.Gau"}), tree.Root(),
+                      console.Streams()),
+              0);
+    EXPECT_NE(console.Output().find("Unused Gauges Moved: 1\n"), std::string::npos);
+    EXPECT_TRUE(tree.ExistsExactly("Gauges/Cessna.GAU"));
+    EXPECT_TRUE(tree.ExistsExactly("Gauges/unused/used.gau"));
+}
+
 TEST_F(ConsoleCommands, FailedMoveAndRestore)
 {
     tree.WriteFile("Gauges/unused/cessna.gau", "older");

@@ -45,6 +45,7 @@ public:
         return real_.IdentifyFolder(path);
     }
     std::string LowerCase(const std::string& text) const override { return real_.LowerCase(text); }
+    bool IsLeadByte(char byte) const override { return real_.IsLeadByte(byte); }
     bool EndsWithSeparator(const std::string& text) const override { return real_.EndsWithSeparator(text); }
 
 private:

@@ -1,0 +1,60 @@
+#include "plain_name.h"
+
+#include <array>
+
+#include "file_system.h"
+#include "text_case.h"
+
+namespace dalvorn {
+
+namespace {
+
+bool IsForbiddenCharacter(char c)
+{
+    static const std::string_view kForbidden = "\\/:*?\"<>|";
+    return static_cast<unsigned char>(c) < 0x20 || kForbidden.find(c) != std::string_view::npos;
+}
+
+// The second byte of a double-byte character may be any byte, a backslash
+// included, and is part of the character.
+bool HasForbiddenCharacter(const FileSystem& fileSystem, std::string_view name)
+{
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        if (fileSystem.IsLeadByte(name[i]) && i + 1 < name.size())
+            ++i;
+        else if (IsForbiddenCharacter(name[i]))
+            return true;
+    }
+    return false;
+}
+
+// Windows takes "aux", "Aux.gau" and "aux .tar.gau" alike for the device.
+bool IsDeviceName(std::string_view name)
+{
+    std::string_view base = name.substr(0, name.find('.'));
+    while (!base.empty() && base.back() == ' ')
+        base.remove_suffix(1);
+    static const std::array<std::string_view, 4> kDevices = {"CON", "PRN", "AUX", "NUL"};
+    for (std::string_view device : kDevices)
+        if (EqualsIgnoringAsciiCase(base, device))
+            return true;
+    if (base.size() != 4 || base[3] < '1' || base[3] > '9')
+        return false;
+    return EqualsIgnoringAsciiCase(base.substr(0, 3), "COM") || EqualsIgnoringAsciiCase(base.substr(0, 3), "LPT");
+}
+
+}  // namespace
+
+bool IsPlainName(const FileSystem& fileSystem, std::string_view name)
+{
+    if (name.empty() || name == "." || name == ".." || name.back() == '.' || name.back() == ' ')
+        return false;
+    return !HasForbiddenCharacter(fileSystem, name) && !IsDeviceName(name);
+}
+
+bool HasPlainName(const FileSystem& fileSystem, const DirectoryEntry& entry)
+{
+    return entry.nameIsExact && IsPlainName(fileSystem, entry.name);
+}
+
+}  // namespace dalvorn

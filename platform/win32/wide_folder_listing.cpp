@@ -1,0 +1,88 @@
+#include "wide_folder_listing.h"
+
+#include <windows.h>
+
+#include "win32_handle.h"
+
+namespace dalvorn {
+
+namespace {
+
+std::wstring WideFromAnsi(const std::string& text)
+{
+    const int size = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(size), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(), size);
+    return wide;
+}
+
+// The name in the ANSI code page; `exact` false when it does not convert
+// back to the same characters: a look-alike stood in for one (a fullwidth
+// reverse solidus becomes '\'), or '?' for one the code page lacks.
+std::string AnsiFromWide(const std::wstring& wide, bool& exact)
+{
+    std::string ansi(wide.size(), '\0');
+    bool ascii = true;
+    for (std::size_t i = 0; i < wide.size() && ascii; ++i) {
+        ascii = wide[i] < 0x80;
+        ansi[i] = static_cast<char>(wide[i]);
+    }
+    exact = true;
+    if (ascii)
+        return ansi;
+    // Best-fit mapping is off, though a round trip would catch it, so that
+    // a look-alike never reaches the name. UTF-8 accepts no such flag.
+    const DWORD flags = GetACP() == CP_UTF8 ? 0 : WC_NO_BEST_FIT_CHARS;
+    const int wideSize = static_cast<int>(wide.size());
+    const int size = WideCharToMultiByte(CP_ACP, flags, wide.data(), wideSize, nullptr, 0, nullptr, nullptr);
+    ansi.assign(static_cast<std::size_t>(size), '\0');
+    WideCharToMultiByte(CP_ACP, flags, wide.data(), wideSize, ansi.data(), size, nullptr, nullptr);
+    exact = WideFromAnsi(ansi) == wide;
+    return ansi;
+}
+
+// A link is judged by what it leads to.
+bool IsRegularFile(const std::wstring& folder, const WIN32_FIND_DATAW& found)
+{
+    const DWORD notRegular = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE;
+    if ((found.dwFileAttributes & notRegular) != 0)
+        return false;
+    if ((found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0)
+        return true;
+    const std::wstring path = folder + L'\\' + found.cFileName;
+    FileHandle target(CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                  OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    BY_HANDLE_FILE_INFORMATION information;
+    return target.IsValid() && GetFileType(target.Get()) == FILE_TYPE_DISK &&
+           GetFileInformationByHandle(target.Get(), &information) &&
+           (information.dwFileAttributes & notRegular) == 0;
+}
+
+DirectoryEntry EntryOf(const std::wstring& folder, const WIN32_FIND_DATAW& found)
+{
+    DirectoryEntry entry;
+    entry.name = AnsiFromWide(found.cFileName, entry.nameIsExact);
+    entry.isDirectory = (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+    entry.isPlainFolder = entry.isDirectory && (found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0;
+    entry.isRegularFile = IsRegularFile(folder, found);
+    return entry;
+}
+
+}  // namespace
+
+void ListWideFolder(const std::string& folder, const std::string& pattern, const FileSystem::EntryVisitor& visit)
+{
+    const std::wstring wideFolder = WideFromAnsi(folder);
+    const std::wstring search = wideFolder + L'\\' + WideFromAnsi(pattern);
+    if (search.size() > MAX_PATH)
+        return;
+    WIN32_FIND_DATAW found;
+    FindHandle find(FindFirstFileW(search.c_str(), &found));
+    if (!find.IsValid())
+        return;
+    do {
+        visit(EntryOf(wideFolder, found));
+    } while (FindNextFileW(find.Get(), &found));
+}
+
+}  // namespace dalvorn

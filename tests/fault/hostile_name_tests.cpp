@@ -1,0 +1,72 @@
+// Which names found on disk, or taken from a list, may become part of a
+// path. Trees with hostile names made on the host are in
+// hostile_trees_made_on_the_host, natively and under Wine.
+
+#include <gtest/gtest.h>
+
+#include "core/gauge_mover.h"
+#include "core/gauge_usage_table.h"
+#include "core/memory_gauge_list.h"
+#include "core/plain_name.h"
+#include "fault_injecting_file_system.h"
+#include "support/recording_owner_window.h"
+#include "support/simulator_tree.h"
+
+namespace dalvorn {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+// Code page 932, whose double-byte characters may end in the byte '\'.
+class ShiftJisFileSystem : public testing::FaultInjectingFileSystem {
+public:
+    using FaultInjectingFileSystem::FaultInjectingFileSystem;
+    bool IsLeadByte(char byte) const override
+    {
+        const auto value = static_cast<unsigned char>(byte);
+        return (value >= 0x81 && value <= 0x9F) || (value >= 0xE0 && value <= 0xFC);
+    }
+};
+
+TEST(PlainName, IsOneEntryOfTheFolderThatWindowsCanOpen)
+{
+    const struct {
+        const char* name;
+        bool plain;
+        bool plainInShiftJis;
+    } cases[] = {
+        {"my gauge.gau", true, true},  {"..", false, false},          {"a\\b.gau", false, false},
+        {"a/b.gau", false, false},     {"c:b.gau", false, false},      {"a?*|\"<>\t.gau", false, false},
+        {"dot.", false, false},        {"space ", false, false},       {"Con.tar.gau", false, false},
+        {"nul .gau", false, false},    {"COM1.gau", false, false},     {"com0.gau", true, true},
+        {"\x95\x5C.gau", false, true},  {"\x95\\..\\x.gau", false, false},
+    };
+    testing::SimulatorTree tree;
+    const ShiftJisFileSystem shiftJis(tree.Files());
+    for (const auto& c : cases) {
+        EXPECT_EQ(IsPlainName(tree.Files(), c.name), c.plain) << c.name;
+        EXPECT_EQ(IsPlainName(shiftJis, c.name), c.plainInShiftJis) << c.name;
+    }
+}
+
+// A list that did not come from a scan may hold any key.
+TEST(PlainName, MoveTurnsNoOtherKeyIntoAPath)
+{
+    testing::SimulatorTree tree;
+    testing::RecordingOwnerWindow owner;
+    GaugeUsageTable table;
+    MemoryGaugeList list;
+    tree.WriteFile("victim.gau", "victim");
+    tree.WriteFile("sim/Gauges/plain.gau", "plain");
+    for (const char* label : {"..\\..\\victim.gau (Used By: )", "../../victim.gau (Used By: )"}) {
+        list.SetChecked(list.Append(label));
+        MoveSelectedGauges(tree.Files(), owner, tree.PathOf("sim"), table, list);
+        list.Clear();
+    }
+    EXPECT_EQ(owner.errors, (Lines{"Remove: Move Failed", "Remove: Move Failed"}));
+    EXPECT_EQ(tree.ReadFile("victim.gau"), "victim");
+    EXPECT_EQ(tree.NamesIn("sim/Gauges/unused"), Lines{});
+}
+
+}  // namespace
+}  // namespace dalvorn
