@@ -35,13 +35,21 @@ std::size_t Utf8SequenceLength(std::string_view text, std::size_t at)
     return length;
 }
 
-const char kLatin1Lead = '\xC3';
-
-// The second byte of a Latin-1 capital letter in UTF-8 (U+00C0 to U+00DE,
-// without U+00D7, the multiplication sign).
-bool IsLatin1CapitalTail(unsigned char tail)
+// Folds the two-byte UTF-8 letter at `at` when it is a capital of the
+// Windows-1252 code page: the Latin-1 capitals U+00C0 to U+00DE (without
+// U+00D7, the multiplication sign), and Š, Œ, Ž, Ÿ.
+void FoldWindows1252Capital(std::string& name, std::size_t at)
 {
-    return tail >= 0x80 && tail <= 0x9E && tail != 0x97;
+    const auto lead = static_cast<unsigned char>(name[at]);
+    const auto tail = static_cast<unsigned char>(name[at + 1]);
+    if (lead == 0xC3 && tail >= 0x80 && tail <= 0x9E && tail != 0x97) {
+        name[at + 1] = static_cast<char>(tail + 0x20);
+    } else if (lead == 0xC5 && (tail == 0xA0 || tail == 0x92 || tail == 0xBD)) {
+        name[at + 1] = static_cast<char>(tail + 1);
+    } else if (lead == 0xC5 && tail == 0xB8) {
+        name[at] = '\xC3';
+        name[at + 1] = '\xBF';
+    }
 }
 
 }  // namespace
@@ -62,8 +70,8 @@ void FoldNameCaseInPlace(std::string& name)
     if (IsValidUtf8(name)) {
         for (std::size_t i = 0; i < name.size(); ++i) {
             name[i] = AsciiLower(name[i]);
-            if (name[i] == kLatin1Lead && i + 1 < name.size() && IsLatin1CapitalTail(name[i + 1]))
-                name[++i] += 0x20;
+            if (i + 1 < name.size() && Utf8SequenceLength(name, i) == 2)
+                FoldWindows1252Capital(name, i++);
         }
         return;
     }

@@ -33,8 +33,8 @@ bool IsValidUtf8(std::string_view text);
 
 // Reduces a name, in place, to one spelling per case-insensitive equivalence
 // class, as the Linux file system compares names. ASCII letters are folded to
-// lower case, and in a name that is valid UTF-8 the Latin-1 letters too (À to
-// Þ, not ×). A name that is no valid UTF-8 is text in an unknown encoding,
+// lower case, and in a name that is valid UTF-8 the other letters of the
+// Windows-1252 code page too (À to Þ, not ×; Š, Œ, Ž, Ÿ). A name that is no valid UTF-8 is text in an unknown encoding,
 // where a byte after a non-ASCII byte may be the second half of a character:
 // only ASCII letters that follow an ASCII byte (or start the name) are folded.
 void FoldNameCaseInPlace(std::string& name);

@@ -1,8 +1,8 @@
 #pragma once
 // The file system services on POSIX systems, behaving as they do on Windows:
 // paths and patterns match without regard to letter case (FoldNameCase),
-// names are UTF-8 as Wine writes them, folders are
-// listed in the order NTFS gives, and a move never replaces a file.
+// folders are listed in the order NTFS gives, and a move never replaces a
+// file. Names are taken to be UTF-8, as Wine writes them.
 
 #include "core/file_system.h"
 
