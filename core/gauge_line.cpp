@@ -8,12 +8,15 @@ namespace dalvorn {
 
 namespace {
 
-const char kGaugeLinePrefix[] = "gauge";
-const std::size_t kGaugeLinePrefixLength = sizeof(kGaugeLinePrefix) - 1;
-
 bool IsBlank(char c)
 {
     return c == ' ' || c == '\t';
+}
+
+// A character that is part of a name whatever comes before it.
+bool IsPlainNameCharacter(char c)
+{
+    return c != '=' && c != ',' && c != '!' && !IsBlank(c);
 }
 
 }  // namespace
@@ -50,11 +53,12 @@ void GaugeLine::Feed(std::string_view part)
                 stage_ = Stage::NotAGaugeLine;
                 return;
             }
-            // Without an '=' the whole line is the name, prefix included.
-            AppendToName(std::string_view(&c, 1));
-            nameStarted_ = true;
-            if (++prefixMatched_ == kGaugeLinePrefixLength)
+            prefix_[prefixMatched_] = c;
+            if (++prefixMatched_ == kGaugeLinePrefixLength) {
+                // Without an '=' the whole line is the name, prefix included.
+                TakeNameText(std::string_view(prefix_, kGaugeLinePrefixLength));
                 stage_ = Stage::Name;
+            }
             break;
         case Stage::Name:
             if (nameCut_ && !equalsSeen_) {
@@ -64,7 +68,15 @@ void GaugeLine::Feed(std::string_view part)
                     return;
                 i = static_cast<std::size_t>(static_cast<const char*>(equals) - part.data());
             }
-            FeedName(part[i]);
+            if (IsPlainNameCharacter(part[i])) {
+                std::size_t end = i + 1;
+                while (end < part.size() && IsPlainNameCharacter(part[end]))
+                    ++end;
+                TakeNameText(part.substr(i, end - i));
+                i = end - 1;
+            } else {
+                FeedName(part[i]);
+            }
             break;
         case Stage::NotAGaugeLine:
         case Stage::Decided:
@@ -88,16 +100,23 @@ void GaugeLine::FeedName(char c)
         if (nameStarted_ && blanks_.size() <= kLongestGaugeName)
             blanks_ += c;
     } else {
-        nameStarted_ = true;
+        TakeNameText(std::string_view(&c, 1));
+    }
+}
+
+void GaugeLine::TakeNameText(std::string_view text)
+{
+    nameStarted_ = true;
+    if (!blanks_.empty()) {
         AppendToName(blanks_);
         blanks_.clear();
-        AppendToName(std::string_view(&c, 1));
     }
+    AppendToName(text);
 }
 
 void GaugeLine::AppendToName(std::string_view text)
 {
-    if (nameTooLong_)
+    if (nameTooLong_ || text.empty())
         return;
     if (name_.size() + text.size() > kLongestGaugeName) {
         nameTooLong_ = true;

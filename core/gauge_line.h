@@ -22,6 +22,9 @@ namespace dalvorn {
 // than this therefore names no gauge file, whatever the encoding.
 inline constexpr std::size_t kLongestGaugeName = 4096;
 
+inline constexpr char kGaugeLinePrefix[] = "gauge";
+inline constexpr std::size_t kGaugeLinePrefixLength = sizeof(kGaugeLinePrefix) - 1;
+
 class GaugeLine {
 public:
     // Forgets the line before: the next part starts a new line.
@@ -35,11 +38,13 @@ private:
     enum class Stage { Indent, Prefix, Name, NotAGaugeLine, Decided };
 
     void FeedName(char c);
+    void TakeNameText(std::string_view text);
     void AppendToName(std::string_view text);
     void StartName();
 
     Stage stage_ = Stage::Indent;
     std::size_t prefixMatched_ = 0;
+    char prefix_[kGaugeLinePrefixLength] = {};  // "gauge" as the line spells it
     bool equalsSeen_ = false;
     bool nameCut_ = false;      // a ',' or '!' ended the name
     bool nameStarted_ = false;  // past the blanks before the name

@@ -45,17 +45,23 @@ PanelTextFile::PanelTextFile(std::unique_ptr<ReadableFile> file)
 
 std::size_t PanelTextFile::Read(char* buffer, std::size_t capacity)
 {
-    if (pendingStart_ == pending_.size() && !FillPending())
-        return 0;
+    if (pendingStart_ == pending_.size()) {
+        if (endOfFile_)
+            return 0;
+        if (!utf16_)
+            return file_->Read(buffer, capacity);
+        if (!DecodeMore())
+            return 0;
+    }
     const std::size_t count = std::min(capacity, pending_.size() - pendingStart_);
     std::memcpy(buffer, pending_.data() + pendingStart_, count);
     pendingStart_ += count;
     return count;
 }
 
-// Replaces the delivered text with the next text from the file; false at
-// its end.
-bool PanelTextFile::FillPending()
+// Replaces the delivered text with the next decoded text; false at the end
+// of the file.
+bool PanelTextFile::DecodeMore()
 {
     pending_.clear();
     pendingStart_ = 0;
@@ -63,12 +69,9 @@ bool PanelTextFile::FillPending()
         const std::size_t got = file_->Read(raw_.get(), kRawChunkSize);
         if (got == 0) {
             endOfFile_ = true;
-            if (utf16_)
-                decoder_.Finish(pending_);
-        } else if (utf16_) {
-            decoder_.Decode(raw_.get(), got, pending_);
+            decoder_.Finish(pending_);
         } else {
-            pending_.assign(raw_.get(), got);
+            decoder_.Decode(raw_.get(), got, pending_);
         }
     }
     return !pending_.empty();

@@ -23,7 +23,7 @@ public:
     std::size_t Read(char* buffer, std::size_t capacity) override;
 
 private:
-    bool FillPending();
+    bool DecodeMore();
 
     std::unique_ptr<ReadableFile> file_;
     std::unique_ptr<char[]> raw_;  // what one read of the file delivers
@@ -31,7 +31,7 @@ private:
     bool utf16_ = false;
     bool endOfFile_ = false;
     Utf16LeDecoder decoder_;
-    std::string pending_;  // text decoded or read ahead, not yet delivered
+    std::string pending_;  // text read ahead or decoded, not yet delivered
     std::size_t pendingStart_ = 0;
 };
 

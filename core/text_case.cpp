@@ -57,6 +57,10 @@ void FoldWindows1252Capital(std::string& name, std::size_t at)
 bool IsValidUtf8(std::string_view text)
 {
     for (std::size_t at = 0; at < text.size();) {
+        if (static_cast<unsigned char>(text[at]) < 0x80) {
+            ++at;
+            continue;
+        }
         const std::size_t length = Utf8SequenceLength(text, at);
         if (length == 0)
             return false;
@@ -70,7 +74,8 @@ void FoldNameCaseInPlace(std::string& name)
     if (IsValidUtf8(name)) {
         for (std::size_t i = 0; i < name.size(); ++i) {
             name[i] = AsciiLower(name[i]);
-            if (i + 1 < name.size() && Utf8SequenceLength(name, i) == 2)
+            // Valid UTF-8: these leads begin two-byte letters.
+            if (name[i] == '\xC3' || name[i] == '\xC5')
                 FoldWindows1252Capital(name, i++);
         }
         return;

@@ -1,5 +1,7 @@
 #include "text_encoding.h"
 
+#include <algorithm>
+
 namespace dalvorn {
 
 namespace {
@@ -46,6 +48,8 @@ void AppendUtf8(char32_t codePoint, std::string& out)
 
 std::string Windows1252ToUtf8(std::string_view text)
 {
+    if (std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
+        return std::string(text);
     std::string utf8;
     utf8.reserve(text.size());
     for (const char c : text) {
