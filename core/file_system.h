@@ -28,6 +28,10 @@ struct DirectoryEntry {
     bool nameIsExact = true;
 };
 
+// The encoding of text read from a panel: the Windows code page (ANSI), or
+// UTF-8 (a file that began with a byte-order mark).
+enum class PanelTextEncoding { CodePage, Utf8 };
+
 // Raised when a file that exists cannot be opened or read.
 class FileException : public std::runtime_error {
 public:
@@ -73,7 +77,8 @@ public:
     virtual bool Exists(const std::string& path) const = 0;
 
     // Visits the folder's entries matching "*.gau" or "*.*" ("*.*" also
-    // yields "." and ".."). A folder that cannot be opened yields nothing.
+    // yields "." and ".."). A folder that cannot be opened yields nothing,
+    // but one whose path is too long for the platform raises FileException.
     virtual void Enumerate(const std::string& folder, const std::string& pattern,
                            const EntryVisitor& visit) const = 0;
 
@@ -89,11 +94,19 @@ public:
     // The folder's identity, or nothing when it cannot be determined.
     virtual std::optional<FolderIdentity> IdentifyFolder(const std::string& path) const = 0;
 
-    // Lower-cases a name the way this platform's code page does.
-    virtual std::string LowerCase(const std::string& text) const = 0;
+    // Lower-cases a name in place as this platform's file lookup folds letter
+    // case, so that equal keys name the same file.
+    virtual void LowerCaseInPlace(std::string& text) const = 0;
 
-    // The same in place, sparing the copy where the platform can.
-    virtual void LowerCaseInPlace(std::string& text) const { text = LowerCase(text); }
+    std::string LowerCase(std::string text) const
+    {
+        LowerCaseInPlace(text);
+        return text;
+    }
+
+    // Panel text (whole characters) in the 8-bit text in which this platform
+    // spells file names.
+    virtual std::string NameTextFromPanelText(PanelTextEncoding encoding, const std::string& text) const = 0;
 
     // True when the byte starts a double-byte character of the code page
     // names are written in; the byte after it belongs to that character.

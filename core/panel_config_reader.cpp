@@ -1,7 +1,9 @@
 #include "panel_config_reader.h"
 
 #include "file_system.h"
+#include "gauge_line.h"
 #include "gauge_usage_table.h"
+#include "panel_text_file.h"
 #include "simulator_folder.h"
 #include "text_case.h"
 #include "text_line_reader.h"
@@ -9,29 +11,27 @@
 namespace dalvorn {
 
 namespace {
-const char kGaugeLinePrefix[] = "gauge";
-const std::size_t kGaugeLinePrefixLength = sizeof(kGaugeLinePrefix) - 1;
+
 const char kGaugeExtension[] = ".gau";
+
+std::string KeyOfGaugeName(const FileSystem& fileSystem, PanelTextEncoding encoding, const std::string& name)
+{
+    std::string key = fileSystem.NameTextFromPanelText(encoding, name) + kGaugeExtension;
+    fileSystem.LowerCaseInPlace(key);
+    return key;
+}
+
 }  // namespace
 
 bool GaugeKeyFromPanelLine(const FileSystem& fileSystem, const std::string& line, std::string& key)
 {
-    const std::size_t start = line.find_first_not_of(' ');
-    if (start == std::string::npos || line.compare(start, kGaugeLinePrefixLength, kGaugeLinePrefix) != 0)
+    GaugeLine gaugeLine;
+    gaugeLine.Start();
+    gaugeLine.Feed(line);
+    std::string name;
+    if (!gaugeLine.Finish(name))
         return false;
-
-    std::size_t nameStart = line.find('=', start);
-    nameStart = nameStart == std::string::npos ? start : nameStart + 1;
-    const std::size_t comma = line.find(',', nameStart);
-    if (comma == std::string::npos)
-        key.clear();
-    else
-        key.assign(line, nameStart, comma - nameStart);
-    const std::size_t bang = key.find('!');
-    if (bang != std::string::npos)
-        key.erase(bang);
-    key += kGaugeExtension;
-    fileSystem.LowerCaseInPlace(key);
+    key = KeyOfGaugeName(fileSystem, PanelTextEncoding::CodePage, name);
     return true;
 }
 
@@ -51,12 +51,16 @@ void ReadPanelConfiguration(const FileSystem& fileSystem, const std::string& fol
 void ReadPanelFile(const FileSystem& fileSystem, const std::string& panelPath, const std::string& aircraftName,
                    GaugeUsageTable& table)
 {
-    TextLineReader reader(fileSystem, panelPath);
-    std::string line;
-    std::string key;
-    while (reader.ReadLine(line))
-        if (GaugeKeyFromPanelLine(fileSystem, line, key))
-            table.AddUser(key, aircraftName);
+    auto text = std::make_unique<PanelTextFile>(fileSystem.OpenForReading(panelPath));
+    const PanelTextEncoding encoding = text->Encoding();
+    TextLineReader reader(std::move(text), panelPath);
+    GaugeLine line;
+    const TextLineReader::PartVisitor feed = [&line](std::string_view part) { line.Feed(part); };
+    std::string name;
+    for (line.Start(); reader.ReadLineInParts(feed); line.Start()) {
+        if (line.Finish(name))
+            table.AddUser(KeyOfGaugeName(fileSystem, encoding, name), aircraftName);
+    }
 }
 
 }  // namespace dalvorn

@@ -10,8 +10,9 @@ class GaugeUsageTable;
 // The name under which every folder of an aircraft may hold its panel.
 inline constexpr char kPanelFileName[] = "panel.cfg";
 
-// The gauge key a panel line names, or nothing when it is not a gauge line:
-// "gauge00=Cessna!Airspeed, 10, 20" names "cessna.gau".
+// The gauge key a line of a panel in the Windows code page names, or nothing
+// when it is not a gauge line: "gauge00= Cessna!Airspeed, 10, 20" names
+// "cessna.gau". The rule is GaugeLine's.
 bool GaugeKeyFromPanelLine(const FileSystem& fileSystem, const std::string& line, std::string& key);
 
 // True for the name of an aircraft's panel file, "panel.cfg" in any letter
@@ -19,7 +20,7 @@ bool GaugeKeyFromPanelLine(const FileSystem& fileSystem, const std::string& line
 bool IsPanelFileName(const std::string& name);
 
 // Records the aircraft as a user of every gauge named in the folder's
-// panel.cfg. A missing panel.cfg is not an error; one that exists but cannot
+// panel.cfg, read as PanelTextFile tells its encoding. A missing panel.cfg is not an error; one that exists but cannot
 // be read raises FileException.
 void ReadPanelConfiguration(const FileSystem& fileSystem, const std::string& folderPath,
                             const std::string& aircraftName, GaugeUsageTable& table);

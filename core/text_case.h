@@ -27,20 +27,31 @@ inline bool EqualsIgnoringAsciiCase(std::string_view left, std::string_view righ
     return true;
 }
 
-// A name reduced to one spelling per case-insensitive equivalence class, as
-// the file system compares names: equal folds mean the same entry.
+// True when the bytes are well-formed UTF-8 (no overlong forms, no
+// surrogates, nothing beyond U+10FFFF).
+bool IsValidUtf8(std::string_view text);
+
+// Reduces a name, in place, to one spelling per case-insensitive equivalence
+// class, as the Linux file system compares names. ASCII letters are folded to
+// lower case, and in a name that is valid UTF-8 the other letters of the
+// Windows-1252 code page too (À to Þ, not ×; Š, Œ, Ž, Ÿ). A name that is no valid UTF-8 is text in an unknown encoding,
+// where a byte after a non-ASCII byte may be the second half of a character:
+// only ASCII letters that follow an ASCII byte (or start the name) are folded.
+void FoldNameCaseInPlace(std::string& name);
+
+// The folded spelling of a name: equal folds mean the same entry.
 inline std::string FoldNameCase(std::string_view name)
 {
     std::string folded(name);
-    for (char& c : folded)
-        c = AsciiLower(c);
+    FoldNameCaseInPlace(folded);
     return folded;
 }
 
 // True when the file system takes the two names for the same entry.
 inline bool SameNameIgnoringCase(std::string_view left, std::string_view right)
 {
-    return EqualsIgnoringAsciiCase(left, right);
+    // Folding keeps a name's length.
+    return left.size() == right.size() && FoldNameCase(left) == FoldNameCase(right);
 }
 
 }  // namespace dalvorn

@@ -19,52 +19,62 @@ TextLineReader::TextLineReader(std::unique_ptr<ReadableFile> file, std::string p
 {
 }
 
-bool TextLineReader::ReadLine(std::string& line)
+bool TextLineReader::ReadLineInParts(const PartVisitor& part)
 {
-    std::size_t scanned = position_;
+    bool started = false;
+    // A CR that ended the last piece: part of the line unless an LF follows.
+    bool heldReturn = false;
     for (;;) {
-        const char* begin = buffer_.data();
-        const void* lineEnd = std::memchr(begin + scanned, '\n', buffer_.size() - scanned);
+        if (position_ == end_ && !Refill()) {
+            if (heldReturn)
+                part("\r");
+            return started;
+        }
+        started = true;
+        const char* begin = chunk_.get() + position_;
+        const std::size_t available = end_ - position_;
+        const auto* lineEnd = static_cast<const char*>(std::memchr(begin, '\n', available));
+        std::size_t length = lineEnd != nullptr ? static_cast<std::size_t>(lineEnd - begin) : available;
+        position_ += lineEnd != nullptr ? length + 1 : length;
         if (lineEnd != nullptr) {
-            const std::size_t end = static_cast<std::size_t>(static_cast<const char*>(lineEnd) - begin);
-            std::size_t length = end - position_;
-            if (length > 0 && buffer_[end - 1] == '\r')
+            if (length > 0 && begin[length - 1] == '\r')
                 --length;
-            line.assign(buffer_, position_, length);
-            position_ = end + 1;
-            return true;
+            else if (length == 0 && heldReturn)
+                return true;
         }
-        const std::size_t pendingScanned = buffer_.size() - position_;
-        if (!Refill()) {
-            if (position_ >= buffer_.size())
-                return false;
-            line.assign(buffer_, position_, std::string::npos);
-            position_ = buffer_.size();
+        if (heldReturn)
+            part("\r");
+        heldReturn = lineEnd == nullptr && begin[length - 1] == '\r';
+        if (heldReturn)
+            --length;
+        if (length > 0)
+            part(std::string_view(begin, length));
+        if (lineEnd != nullptr)
             return true;
-        }
-        scanned = position_ + pendingScanned;
     }
 }
 
-// Drops the consumed bytes and appends the next chunk, up to an end-of-file
+bool TextLineReader::ReadLine(std::string& line)
+{
+    line.clear();
+    return ReadLineInParts([&line](std::string_view part) { line.append(part); });
+}
+
+// Replaces the delivered bytes with the next chunk, up to an end-of-file
 // mark; false when nothing more can be read.
 bool TextLineReader::Refill()
 {
     if (endOfFile_)
         return false;
-    buffer_.erase(0, position_);
     position_ = 0;
-    std::size_t got = file_->Read(chunk_.get(), kChunkSize);
-    if (got == 0) {
-        endOfFile_ = true;
-        return false;
-    }
-    if (const void* mark = std::memchr(chunk_.get(), kEndOfFileMark, got)) {
-        got = static_cast<std::size_t>(static_cast<const char*>(mark) - chunk_.get());
+    end_ = file_->Read(chunk_.get(), kChunkSize);
+    if (const void* mark = std::memchr(chunk_.get(), kEndOfFileMark, end_)) {
+        end_ = static_cast<std::size_t>(static_cast<const char*>(mark) - chunk_.get());
         endOfFile_ = true;
     }
-    buffer_.append(chunk_.get(), got);
-    return true;
+    if (end_ == 0)
+        endOfFile_ = true;
+    return end_ > 0;
 }
 
 }  // namespace dalvorn

@@ -3,8 +3,10 @@
 // LF ends a line, CR LF counts as one line end, a lone CR stays in the line,
 // a last line without an end is still delivered, and byte 0x1A ends the file.
 
+#include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "file_system.h"
 
@@ -12,12 +14,19 @@ namespace dalvorn {
 
 class TextLineReader {
 public:
+    using PartVisitor = std::function<void(std::string_view part)>;
+
     // Throws FileException naming the file when it cannot be opened.
     TextLineReader(const FileSystem& fileSystem, const std::string& path);
     // Reads from an already opened file; `path` names it in errors.
     TextLineReader(std::unique_ptr<ReadableFile> file, std::string path);
 
-    // The next line without its line end; false when there are no more.
+    // Hands the next line, without its line end, to `part` in pieces of at
+    // most one read's size, in order, so that no line is ever held whole;
+    // false when there are no more lines.
+    bool ReadLineInParts(const PartVisitor& part);
+
+    // The next line whole; false when there are no more.
     bool ReadLine(std::string& line);
 
 private:
@@ -25,9 +34,9 @@ private:
 
     std::unique_ptr<ReadableFile> file_;
     std::string path_;
-    std::string buffer_;
-    std::unique_ptr<char[]> chunk_;  // what one read delivers, before it joins buffer_
-    std::size_t position_ = 0;
+    std::unique_ptr<char[]> chunk_;  // what one read delivers
+    std::size_t position_ = 0;       // the first byte of chunk_ not yet delivered
+    std::size_t end_ = 0;            // the end of what chunk_ holds
     bool endOfFile_ = false;
 };
 

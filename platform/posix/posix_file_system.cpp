@@ -2,8 +2,12 @@
 
 #include <sys/stat.h>
 
+#include <cerrno>
+#include <system_error>
+
 #include "case_insensitive_path.h"
 #include "core/text_case.h"
+#include "core/text_encoding.h"
 #include "folder_listing.h"
 #include "name_order.h"
 #include "no_replace_rename.h"
@@ -44,6 +48,15 @@ bool DestinationTaken(const PathParts& source, const PathParts& destination)
     return false;
 }
 
+// A folder that may exist but lies deeper than any path can reach must not
+// pass for an empty one: the panels in it would go unseen.
+void RequireReachable(const std::string& folder)
+{
+    struct stat status;
+    if (lstat(folder.c_str(), &status) != 0 && errno == ENAMETOOLONG)
+        throw FileException(folder, std::generic_category().message(ENAMETOOLONG));
+}
+
 }  // namespace
 
 bool PosixFileSystem::Exists(const std::string& path) const
@@ -60,6 +73,7 @@ void PosixFileSystem::Enumerate(const std::string& folder, const std::string& pa
     // looked up without regard to case.
     std::optional<std::vector<DirectoryEntry>> entries = ListFolder(folder, pattern);
     if (!entries) {
+        RequireReachable(folder);
         const std::optional<std::string> diskPath = ResolvePathIgnoringCase(folder);
         if (!diskPath || *diskPath == folder)
             return;
@@ -112,17 +126,14 @@ std::optional<FolderIdentity> PosixFileSystem::IdentifyFolder(const std::string&
     return IdentityOf(*diskPath);
 }
 
-std::string PosixFileSystem::LowerCase(const std::string& text) const
-{
-    std::string lower = text;
-    LowerCaseInPlace(lower);
-    return lower;
-}
-
 void PosixFileSystem::LowerCaseInPlace(std::string& text) const
 {
-    for (char& c : text)
-        c = AsciiLower(c);
+    FoldNameCaseInPlace(text);
+}
+
+std::string PosixFileSystem::NameTextFromPanelText(PanelTextEncoding encoding, const std::string& text) const
+{
+    return Utf8FromPanelText(encoding, text);
 }
 
 bool PosixFileSystem::EndsWithSeparator(const std::string& text) const

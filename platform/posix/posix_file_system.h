@@ -1,7 +1,8 @@
 #pragma once
 // The file system services on POSIX systems, behaving as they do on Windows:
-// paths and patterns match without regard to ASCII letter case, folders are
-// listed in the order NTFS gives, and a move never replaces a file.
+// paths and patterns match without regard to letter case (FoldNameCase),
+// folders are listed in the order NTFS gives, and a move never replaces a
+// file. Names are taken to be UTF-8, as Wine writes them.
 
 #include "core/file_system.h"
 
@@ -17,8 +18,8 @@ public:
     bool Move(const std::string& from, const std::string& to) override;
     std::unique_ptr<ReadableFile> OpenForReading(const std::string& path) const override;
     std::optional<FolderIdentity> IdentifyFolder(const std::string& path) const override;
-    std::string LowerCase(const std::string& text) const override;
     void LowerCaseInPlace(std::string& text) const override;
+    std::string NameTextFromPanelText(PanelTextEncoding encoding, const std::string& text) const override;
     bool EndsWithSeparator(const std::string& text) const override;
 };
 

@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/vfs.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -13,6 +14,22 @@ namespace {
 
 const char kNotRegularFile[] = "Not a regular file";
 
+// File systems whose "regular" files are windows into the kernel: reading
+// one may wait for ever (/proc/kmsg) or take what it reads from others.
+bool IsKernelFileSystem(int descriptor)
+{
+    const long kProc = 0x9fa0;
+    const long kSysfs = 0x62656572;
+    const long kDebugfs = 0x64626720;
+    const long kTracefs = 0x74726163;
+    const long kSecurityfs = 0x73636673;
+    struct statfs status;
+    if (fstatfs(descriptor, &status) != 0)
+        return false;
+    const long type = static_cast<long>(status.f_type);
+    return type == kProc || type == kSysfs || type == kDebugfs || type == kTracefs || type == kSecurityfs;
+}
+
 std::string ErrorText(int error)
 {
     return std::generic_category().message(error);
@@ -22,8 +39,9 @@ std::string ErrorText(int error)
 
 PosixReadableFile::OpenResult PosixReadableFile::OpenDescriptor(const std::string& path)
 {
-    // O_NONBLOCK keeps a named pipe in the way from blocking the open; it is
-    // cleared again once the file is known to be a regular one.
+    // O_NONBLOCK keeps a named pipe in the way from blocking the open; on a
+    // regular file it changes nothing, and a file that still would make a
+    // read wait fails with EAGAIN instead.
     int descriptor;
     do
         descriptor = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
@@ -55,8 +73,6 @@ PosixReadableFile::PosixReadableFile(OpenResult opened, std::string reportedPath
         close(descriptor_);
         throw;
     }
-    // The open set no other status flag that F_SETFL can change.
-    fcntl(descriptor_, F_SETFL, 0);
 }
 
 PosixReadableFile::~PosixReadableFile()
@@ -87,7 +103,7 @@ void PosixReadableFile::RequireRegularFile() const
         Fail(errno);
     if (S_ISDIR(status.st_mode))
         Fail(EISDIR);
-    if (!S_ISREG(status.st_mode))
+    if (!S_ISREG(status.st_mode) || IsKernelFileSystem(descriptor_))
         throw FileException(path_, kNotRegularFile);
 }
 

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "win32_error_text.h"
 #include "win32_handle.h"
 
 namespace dalvorn {
@@ -74,12 +75,17 @@ void ListWideFolder(const std::string& folder, const std::string& pattern, const
 {
     const std::wstring wideFolder = WideFromAnsi(folder);
     const std::wstring search = wideFolder + L'\\' + WideFromAnsi(pattern);
+    // Too long a path must not pass for an empty folder: the panels in it
+    // would go unseen. The limit is the one the ANSI functions keep.
     if (search.size() > MAX_PATH)
-        return;
+        throw FileException(folder, Win32ErrorText(ERROR_FILENAME_EXCED_RANGE));
     WIN32_FIND_DATAW found;
     FindHandle find(FindFirstFileW(search.c_str(), &found));
-    if (!find.IsValid())
+    if (!find.IsValid()) {
+        if (GetLastError() == ERROR_FILENAME_EXCED_RANGE)
+            throw FileException(folder, Win32ErrorText(ERROR_FILENAME_EXCED_RANGE));
         return;
+    }
     do {
         visit(EntryOf(wideFolder, found));
     } while (FindNextFileW(find.Get(), &found));

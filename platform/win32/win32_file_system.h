@@ -16,9 +16,9 @@ public:
     bool Move(const std::string& from, const std::string& to) override;
     std::unique_ptr<ReadableFile> OpenForReading(const std::string& path) const override;
     std::optional<FolderIdentity> IdentifyFolder(const std::string& path) const override;
-    std::string LowerCase(const std::string& text) const override;
     void LowerCaseInPlace(std::string& text) const override;
     bool IsLeadByte(char byte) const override;
+    std::string NameTextFromPanelText(PanelTextEncoding encoding, const std::string& text) const override;
     bool EndsWithSeparator(const std::string& text) const override;
 };
 

@@ -13,6 +13,7 @@
 #include "core/gauge_usage_table.h"
 #include "core/panel_config_reader.h"
 #include "core/text_case.h"
+#include "core/text_encoding.h"
 #include "support/simulator_tree.h"
 
 namespace dalvorn {
@@ -61,12 +62,10 @@ public:
         return std::make_unique<StringFile>(panelText);
     }
     std::optional<FolderIdentity> IdentifyFolder(const std::string& path) const override { return identify(path); }
-    std::string LowerCase(const std::string& text) const override
+    void LowerCaseInPlace(std::string& text) const override { FoldNameCaseInPlace(text); }
+    std::string NameTextFromPanelText(PanelTextEncoding encoding, const std::string& text) const override
     {
-        std::string lower = text;
-        for (char& c : lower)
-            c = AsciiLower(c);
-        return lower;
+        return Utf8FromPanelText(encoding, text);
     }
     bool EndsWithSeparator(const std::string& text) const override { return !text.empty() && text.back() == '/'; }
 };

@@ -1,48 +1,84 @@
 #include <gtest/gtest.h>
 
+#include "core/gauge_line.h"
 #include "core/panel_config_reader.h"
 #include "platform/native_file_system.h"
 
 namespace dalvorn {
 namespace {
 
-// The key a line names, "-" when it is not a gauge line.
-std::string KeyOf(const std::string& line)
+struct LineCase {
+    std::string line;
+    const char* key;  // "-" when the line names no gauge
+};
+
+const std::string kBlanks(5000, ' ');
+const std::string kTooLong(kLongestGaugeName + 1, 'x');
+
+const LineCase kLineCases[] = {
+    {"gauge00=Cessna!Airspeed, 10, 20, 80, 80", "cessna.gau"},
+    {"gauge01=Magnetic_Compass, 100, 0", "magnetic_compass.gau"},
+    {"gauge02=Radio,1!2", "radio.gau"},
+    {"gauge09=a=b,1", "a=b.gau"},
+    {"gauges=x,1", "x.gau"},
+    {"gauge07=Cessna!Airspeed", "cessna.gau"},
+    {"gauge05=my gauge, 1", "my gauge.gau"},
+    {"gauge06=Captain_Sim.r001.P04!Main, 1", "captain_sim.r001.p04.gau"},
+    {"  gauge03=Bendix_King!Radio,0,0", "bendix_king.gau"},
+    {"\tgauge04=Bendix_King!Radio,0,0", "bendix_king.gau"},
+    {"gauge08= Cessna!Airspeed, 1, 2", "cessna.gau"},
+    {"gauge10=Cessna \t!Airspeed,1", "cessna.gau"},
+    {"Gauge04=Cessna!Airspeed,1", "cessna.gau"},
+    {"GAUGE04=Cessna,1", "cessna.gau"},
+    {"gauge00= Shorts360!Voltmeter,      -6, -5, 115, 115", "shorts360.gau"},
+    {"Gauge13= Shorts360!FlightMap,    20, 210, 99, 100", "shorts360.gau"},
+    {"gauge00\t\t\t\t= RADIO!Radio_KDI572, \t0,   0, 485, 100", "radio.gau"},
+    {"gauge11 Cessna, 1", "gauge11 cessna.gau"},  // no '=': the whole line counts
+    {"gauge", "gauge.gau"},
+    {"gauge01,x=y,1", "y.gau"},
+    {"gauge00=,1", ".gau"},
+    {"gauge00=" + kBlanks + "Cessna" + kBlanks + "\t!x", "cessna.gau"},
+    {"gauge" + kTooLong + "=Cessna,1", "cessna.gau"},
+    {"gauge00=" + kTooLong + ",1", "-"},
+    {"gauge00=a" + kBlanks + "b,1", "-"},
+    {"//gauge05=Cessna,1", "-"},
+    {";gauge06=Cessna,1", "-"},
+    {"htmlgauge00=Cessna,1", "-"},
+    {"xxxgauge00=Cessna,1", "-"},
+    {"[Window00]", "-"},
+    {"gaug", "-"},
+    {"", "-"},
+    {" \t ", "-"},
+};
+
+TEST(PanelLine, GaugeKeyOfEveryKindOfLine)
 {
-    static const auto fileSystem = CreateNativeFileSystem();
-    std::string key;
-    return GaugeKeyFromPanelLine(*fileSystem, line, key) ? key : "-";
+    const auto fileSystem = CreateNativeFileSystem();
+    for (const LineCase& test : kLineCases) {
+        std::string key;
+        EXPECT_EQ(GaugeKeyFromPanelLine(*fileSystem, test.line, key) ? key : "-", test.key)
+            << test.line.substr(0, 80);
+    }
 }
 
-TEST(PanelLine, NameIsBetweenEqualsAndBangOrComma)
+TEST(PanelLine, PartsOfAnySizeGiveTheSameName)
 {
-    EXPECT_EQ(KeyOf("gauge00=Cessna!Airspeed, 10, 20, 80, 80"), "cessna.gau");
-    EXPECT_EQ(KeyOf("gauge01=Magnetic_Compass, 100, 0"), "magnetic_compass.gau");
-    EXPECT_EQ(KeyOf("gauge02=Radio,1!2"), "radio.gau");
-    EXPECT_EQ(KeyOf("gauge09=a=b,1"), "a=b.gau");
-    EXPECT_EQ(KeyOf("gauges=x,1"), "x.gau");
-}
-
-TEST(PanelLine, OnlyLeadingSpacesAreSkipped)
-{
-    EXPECT_EQ(KeyOf("  gauge03=Bendix_King!Radio,0,0"), "bendix_king.gau");
-    EXPECT_EQ(KeyOf("\tgauge03=Bendix_King!Radio,0,0"), "-");
-    EXPECT_EQ(KeyOf("gauge08= Cessna!Airspeed, 1, 2"), " cessna.gau");
-    EXPECT_EQ(KeyOf("gauge10=Cessna !Airspeed,1"), "cessna .gau");
-}
-
-TEST(PanelLine, OtherLinesAreNotGaugeLines)
-{
-    for (const char* line : {"Gauge04=Cessna!Airspeed,1", "//gauge05=Cessna,1", ";gauge06=Cessna,1", "[Window00]",
-                             "gaug", "", "   "})
-        EXPECT_EQ(KeyOf(line), "-") << line;
-}
-
-TEST(PanelLine, WithoutCommaTheNameIsEmpty)
-{
-    EXPECT_EQ(KeyOf("gauge07=Cessna!Airspeed"), ".gau");
-    EXPECT_EQ(KeyOf("gauge"), ".gau");
-    EXPECT_EQ(KeyOf("gauge11 Cessna, 1"), "gauge11 cessna.gau");  // no '=': the whole line counts
+    for (const LineCase& test : kLineCases) {
+        GaugeLine whole;
+        whole.Start();
+        whole.Feed(test.line);
+        std::string expected = "-";
+        whole.Finish(expected);
+        for (const std::size_t piece : {1, 2, 3, 7, 4096}) {
+            GaugeLine line;
+            line.Start();
+            for (std::size_t at = 0; at < test.line.size(); at += piece)
+                line.Feed(std::string_view(test.line).substr(at, piece));
+            std::string name = "-";
+            line.Finish(name);
+            EXPECT_EQ(name, expected) << test.line.substr(0, 80) << " in pieces of " << piece;
+        }
+    }
 }
 
 }  // namespace

@@ -44,7 +44,11 @@ public:
     {
         return real_.IdentifyFolder(path);
     }
-    std::string LowerCase(const std::string& text) const override { return real_.LowerCase(text); }
+    void LowerCaseInPlace(std::string& text) const override { real_.LowerCaseInPlace(text); }
+    std::string NameTextFromPanelText(PanelTextEncoding encoding, const std::string& text) const override
+    {
+        return real_.NameTextFromPanelText(encoding, text);
+    }
     bool IsLeadByte(char byte) const override { return real_.IsLeadByte(byte); }
     bool EndsWithSeparator(const std::string& text) const override { return real_.EndsWithSeparator(text); }
 

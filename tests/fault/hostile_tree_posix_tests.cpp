@@ -1,6 +1,7 @@
 // Simulator trees no installer would make, on Linux: links that lead in
-// circles at several depths, panel files that cannot be read, folders nested
-// beyond the longest usable path, and names that are no valid UTF-8.
+// circles at several depths, panel files that cannot be read or never end,
+// folders nested beyond the longest usable path, and names that are no valid
+// UTF-8.
 
 #include <gtest/gtest.h>
 
@@ -10,6 +11,7 @@
 
 #include "core/folder_scan.h"
 #include "core/gauge_mover.h"
+#include "core/gauge_restorer.h"
 #include "core/gauge_usage_table.h"
 #include "core/memory_gauge_list.h"
 #include "deep_folder_chain.h"
@@ -90,13 +92,19 @@ TEST_F(HostileTree, PanelThatIsANamedPipeIsNotWaitedFor)
     EXPECT_EQ(CauseOfUnreadablePanel(), "Not a regular file");
 }
 
-TEST_F(HostileTree, PanelFailingOnItsFirstReadEndsTheScan)
+// Files the kernel makes up as they are read: one never ends, one waits for
+// ever, one fails; none is read at all.
+TEST_F(HostileTree, PanelThatTheKernelMakesUpIsNotRead)
 {
-    if (!fs::exists("/proc/self/mem"))
-        GTEST_SKIP() << "no /proc/self/mem, whose reads at offset 0 fail";
-    tree.MakeFolder("Aircraft/c172");
-    fs::create_symlink("/proc/self/mem", tree.HostPath("Aircraft/c172/panel.cfg"));
-    EXPECT_EQ(CauseOfUnreadablePanel(), "Input/output error");
+    for (const char* device : {"/dev/zero", "/proc/kmsg", "/proc/self/mem"}) {
+        if (!fs::exists(device))
+            continue;
+        fs::remove_all(tree.HostPath("Aircraft"));
+        tree.MakeFolder("Aircraft/c172");
+        fs::create_symlink(device, tree.HostPath("Aircraft/c172/panel.cfg"));
+        EXPECT_EQ(CauseOfUnreadablePanel(), "Not a regular file") << device;
+        list.Clear();
+    }
 }
 
 TEST_F(HostileTree, PanelThatIsADanglingLinkEndsTheScan)
@@ -106,18 +114,26 @@ TEST_F(HostileTree, PanelThatIsADanglingLinkEndsTheScan)
     EXPECT_EQ(CauseOfUnreadablePanel(), "No such file or directory");
 }
 
-TEST_F(HostileTree, FoldersBeyondTheLongestPathAreSkipped)
+TEST_F(HostileTree, FolderBeyondTheLongestPathEndsTheScan)
 {
     tree.AddGauge("near.gau");
     tree.AddGauge("far.gau");
-    const std::string name(240, 'n');
     tree.MakeFolder("Aircraft");
-    const testing::DeepFolderChain chain(tree.PathOf("Aircraft"), name, 24);
-    ASSERT_LT(chain.PathAt(8).size(), 4000u);
-    ASSERT_GT(chain.PathAt(24).size(), 5000u);
+    const testing::DeepFolderChain chain(tree.PathOf("Aircraft"), std::string(240, 'n'), 24);
     chain.WriteFile(8, "panel.cfg", "gauge00=near,1\n");
     chain.WriteFile(24, "panel.cfg", "gauge00=far,1\n");
-    EXPECT_EQ(Scan(), (Lines{"[x] far.gau (Used By: )", "[ ] near.gau (Used By: " + name + ")"}));
+    int firstTooDeep = 1;
+    while (chain.PathAt(firstTooDeep).size() < 4096)
+        ++firstTooDeep;
+    list.Append("before (Used By: )");
+    try {
+        Scan();
+        ADD_FAILURE() << "the folders out of reach went unnoticed";
+    } catch (const FileException& error) {
+        EXPECT_EQ(error.Path(), chain.PathAt(firstTooDeep));
+        EXPECT_EQ(error.Cause(), "File name too long");
+        EXPECT_EQ(ListLines(list), Lines{"[ ] before (Used By: )"});
+    }
 }
 
 TEST_F(HostileTree, TwoThousandNestedFoldersAreWalkedToTheBottom)
@@ -131,16 +147,24 @@ TEST_F(HostileTree, TwoThousandNestedFoldersAreWalkedToTheBottom)
     EXPECT_EQ(Scan(), Lines{"[ ] bottom.gau (Used By: tall)"});
 }
 
-TEST_F(HostileTree, NamesThatAreNoValidUtf8AreScannedAndMovedByteForByte)
+// A Shift-JIS name may hold an ASCII letter as the second byte of a
+// character ("\x83\x41" is one letter): only ASCII letters that are no such
+// second byte change case.
+TEST_F(HostileTree, NamesThatAreNoValidUtf8ComeBackByteForByteFromAMoveAndARestore)
 {
-    tree.AddGauge("\xFF\xFE.gau", "used bytes");
-    tree.AddGauge("\xC0.GAU", "unused bytes");
-    tree.AddPanel("\xE9t\xE9", "gauge00=\xFF\xFE!x,1\n");
-    EXPECT_EQ(Scan(), (Lines{"[x] \xC0.gau (Used By: )", "[ ] \xFF\xFE.gau (Used By: \xE9t\xE9)"}));
+    tree.AddGauge("\x83\x41\x83\x69.GAU", "shift-jis bytes");
+    tree.AddGauge("\xFF\xFE.gau", "invalid bytes");
+    tree.AddGauge("\xC0.GAU", "more invalid bytes");
+    tree.AddPanel("\xE9t\xE9", "gauge00=\xFF\xFE!x,1\n");  // Windows-1252 text: names "\xC3\xBF\xC3\xBE.gau"
+    EXPECT_EQ(Scan(), (Lines{"[x] \x83\x41\x83\x69.gau (Used By: )", "[x] \xC0.gau (Used By: )",
+                             "[x] \xFF\xFE.gau (Used By: )"}));
     MoveSelectedGauges(tree.Files(), owner, tree.Root(), table, list);
     EXPECT_EQ(owner.errors, Lines{});
-    EXPECT_EQ(tree.ReadFile("Gauges/unused/\xC0.gau"), "unused bytes");
-    EXPECT_EQ(tree.ReadFile("Gauges/\xFF\xFE.gau"), "used bytes");
+    EXPECT_EQ(tree.ReadFile("Gauges/unused/\x83\x41\x83\x69.gau"), "shift-jis bytes");
+    EXPECT_EQ(RestoreGauges(tree.Files(), tree.Root(), {}).restored, 3u);
+    EXPECT_EQ(tree.NamesIn("Gauges"), (Lines{"unused", "\x83\x41\x83\x69.gau", "\xC0.gau", "\xFF\xFE.gau"}));
+    EXPECT_EQ(tree.ReadFile("Gauges/\x83\x41\x83\x69.gau"), "shift-jis bytes");
+    EXPECT_EQ(tree.ReadFile("Gauges/\xFF\xFE.gau"), "invalid bytes");
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 // Simulator trees no installer would make, on Windows and under Wine:
-// folders beyond the Windows path limit (MAX_PATH, which the ANSI file
-// functions cannot pass) and names that the ANSI code page cannot hold.
+// panels near and beyond the Windows path limit (MAX_PATH, which the ANSI
+// file functions cannot pass) and names that the ANSI code page cannot hold.
 
 #include <gtest/gtest.h>
 
@@ -63,21 +63,30 @@ protected:
     MemoryGaugeList list;
 };
 
-TEST_F(HostileTree, PanelsBeyondThePathLimitAreSkipped)
+// A panel whose path reaches past the limit, or lies in a folder that cannot
+// be listed for the length of its path, ends the scan: skipped, its gauges
+// would look unused.
+TEST(PathLimit, PanelNearTheLimitIsReadOrEndsTheScan)
 {
-    tree.AddGauge("near.gau");
-    tree.AddGauge("far.gau");
-    const std::string step(40, 's');
-    std::string relative = "Aircraft/deep";
-    while (tree.PathOf(relative).size() + sizeof("\\panel.cfg") < MAX_PATH - step.size())
-        relative += "/" + step;
-    tree.WriteFile(relative + "/panel.cfg", "gauge00=near,1\n");
-    for (int i = 0; i < 3; ++i)
-        relative += "/" + step;
-    ASSERT_GT(tree.PathOf(relative).size(), std::size_t(MAX_PATH));
-    tree.WriteFile(relative + "/panel.cfg", "gauge00=far,1\n");
-    ASSERT_EQ(tree.ReadFile(relative + "/panel.cfg"), "gauge00=far,1\n");
-    EXPECT_EQ(Scan(tree.Root()), (Lines{"[x] far.gau (Used By: )", "[ ] near.gau (Used By: deep)"}));
+    for (std::size_t length = MAX_PATH - 12; length <= MAX_PATH + 12; ++length) {
+        testing::SimulatorTree tree;
+        tree.AddGauge("a.gau");
+        const std::size_t shortest = tree.PathOf("Aircraft/c172/x/panel.cfg").size();
+        const std::string folder = "Aircraft/c172/" + std::string(length - shortest + 1, 'f');
+        tree.WriteFile(folder + "/panel.cfg", "gauge00=a,1\n");
+        const std::string panelPath = tree.PathOf(folder + "/panel.cfg");
+        ASSERT_EQ(panelPath.size(), length);
+        testing::RecordingOwnerWindow owner;
+        GaugeUsageTable table;
+        MemoryGaugeList list;
+        try {
+            ScanSimulatorFolder(tree.Files(), owner, tree.Root(), table, list);
+            EXPECT_EQ(ListLines(list), Lines{"[ ] a.gau (Used By: c172)"}) << "panel path of " << length;
+        } catch (const FileException& error) {
+            EXPECT_EQ(panelPath.compare(0, error.Path().size(), error.Path()), 0) << error.Path();
+            EXPECT_GE(length, std::size_t(MAX_PATH)) << error.Cause();
+        }
+    }
 }
 
 TEST_F(HostileTree, SimulatorFolderBeyondThePathLimitIsNotFound)

@@ -8,6 +8,7 @@
 
 #include "core/file_system.h"
 #include "core/text_case.h"
+#include "core/text_encoding.h"
 #include "piecewise_file.h"
 
 namespace dalvorn::fuzz {
@@ -30,12 +31,10 @@ public:
         return std::make_unique<PiecewiseFile>(panel_, piece_);
     }
     std::optional<FolderIdentity> IdentifyFolder(const std::string&) const override { return std::nullopt; }
-    std::string LowerCase(const std::string& text) const override
+    void LowerCaseInPlace(std::string& text) const override { FoldNameCaseInPlace(text); }
+    std::string NameTextFromPanelText(PanelTextEncoding encoding, const std::string& text) const override
     {
-        std::string lower = text;
-        for (char& c : lower)
-            c = AsciiLower(c);
-        return lower;
+        return Utf8FromPanelText(encoding, text);
     }
     bool EndsWithSeparator(const std::string& text) const override { return !text.empty() && text.back() == '/'; }
 

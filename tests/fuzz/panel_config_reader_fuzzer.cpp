@@ -1,7 +1,8 @@
 // Feeds arbitrary bytes as a panel.cfg to the panel reader, read for one
 // aircraft after another, and holds the gauge usage table it builds against
-// one worked out here the plain way: the keys cut from each line step by
-// step, the users joined unless the list already holds the name.
+// one worked out here the plain way: the text decoded whole as its byte-order
+// mark tells, the keys cut from each line step by step, the users joined
+// unless the list already holds the name.
 //
 // Input: byte 0 chooses the piece size in which the file is delivered,
 // byte 1 how many aircraft read it (1 to 4), the next bytes which aircraft
@@ -14,8 +15,10 @@
 #include <string>
 #include <vector>
 
+#include "core/gauge_line.h"
 #include "core/gauge_usage_table.h"
 #include "core/panel_config_reader.h"
+#include "core/text_encoding.h"
 #include "fuzz_check.h"
 #include "memory_panel_file_system.h"
 #include "reference_text_lines.h"
@@ -40,20 +43,58 @@ std::string AsciiLowerCase(std::string text)
     return text;
 }
 
-// The gauge a line names, or nothing when it is no gauge line.
-std::optional<std::string> ReferenceGaugeKey(const std::string& line)
+std::string TrimBlanks(const std::string& text)
 {
-    const std::size_t start = line.find_first_not_of(' ');
+    const std::size_t first = text.find_first_not_of(" \t");
+    return first == std::string::npos ? std::string() : text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+// UTF-16LE decoded the plain way, the whole text at once.
+std::string ReferenceUtf16LeToUtf8(const std::string& bytes)
+{
+    std::vector<char32_t> units;
+    for (std::size_t i = 0; i + 1 < bytes.size(); i += 2)
+        units.push_back(static_cast<unsigned char>(bytes[i]) | static_cast<unsigned char>(bytes[i + 1]) << 8);
+    std::string utf8;
+    for (std::size_t i = 0; i < units.size(); ++i) {
+        const bool high = units[i] >= 0xD800 && units[i] < 0xDC00;
+        if (high && i + 1 < units.size() && units[i + 1] >= 0xDC00 && units[i + 1] < 0xE000) {
+            AppendUtf8(0x10000 + ((units[i] - 0xD800) << 10) + (units[i + 1] - 0xDC00), utf8);
+            ++i;
+        } else {
+            AppendUtf8(units[i] >= 0xD800 && units[i] < 0xE000 ? 0xFFFD : units[i], utf8);
+        }
+    }
+    if (bytes.size() % 2 != 0)
+        AppendUtf8(0xFFFD, utf8);
+    return utf8;
+}
+
+// The panel's text as its byte-order mark, or the lack of one, tells.
+std::pair<std::string, PanelTextEncoding> ReferencePanelText(const std::string& panel)
+{
+    if (panel.compare(0, 2, "\xFF\xFE") == 0)
+        return {ReferenceUtf16LeToUtf8(panel.substr(2)), PanelTextEncoding::Utf8};
+    if (panel.compare(0, 3, "\xEF\xBB\xBF") == 0)
+        return {panel.substr(3), PanelTextEncoding::Utf8};
+    return {panel, PanelTextEncoding::CodePage};
+}
+
+// The gauge a line names, or nothing when it is no gauge line or names a
+// file longer than any file name.
+std::optional<std::string> ReferenceGaugeKey(const std::string& line, PanelTextEncoding encoding)
+{
+    const std::size_t start = line.find_first_not_of(" \t");
     std::string rest = start == std::string::npos ? std::string() : line.substr(start);
-    if (rest.substr(0, 5) != "gauge")
+    if (AsciiLowerCase(rest.substr(0, 5)) != "gauge")
         return std::nullopt;
     if (const std::size_t equals = rest.find('='); equals != std::string::npos)
         rest = rest.substr(equals + 1);
-    const std::size_t comma = rest.find(',');
-    rest = comma == std::string::npos ? std::string() : rest.substr(0, comma);
-    if (const std::size_t bang = rest.find('!'); bang != std::string::npos)
-        rest = rest.substr(0, bang);
-    return AsciiLowerCase(rest + ".gau");
+    rest = rest.substr(0, rest.find(','));
+    rest = TrimBlanks(rest.substr(0, rest.find('!')));
+    if (rest.size() > kLongestGaugeName)
+        return std::nullopt;
+    return FoldNameCase(Utf8FromPanelText(encoding, rest) + ".gau");
 }
 
 using ReferenceTable = std::map<std::string, std::string>;
@@ -100,8 +141,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const MemoryPanelFileSystem fileSystem(panel, PieceSize(data[0], panel.size()));
 
     std::vector<std::string> keys;
-    for (const std::string& line : ReferenceTextLines(panel))
-        if (const std::optional<std::string> key = ReferenceGaugeKey(line))
+    const auto [text, encoding] = ReferencePanelText(panel);
+    for (const std::string& line : ReferenceTextLines(text))
+        if (const std::optional<std::string> key = ReferenceGaugeKey(line, encoding))
             keys.push_back(*key);
     ReferenceTable expected = StartingTable(keys);
     GaugeUsageTable table;

@@ -1,0 +1,137 @@
+#include "gauge_line.h"
+
+#include <cstring>
+
+#include "text_case.h"
+
+namespace dalvorn {
+
+namespace {
+
+bool IsBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+// A character that is part of a name whatever comes before it.
+bool IsPlainNameCharacter(char c)
+{
+    return c != '=' && c != ',' && c != '!' && !IsBlank(c);
+}
+
+}  // namespace
+
+void GaugeLine::Start()
+{
+    stage_ = Stage::Indent;
+    prefixMatched_ = 0;
+    equalsSeen_ = false;
+    StartName();
+}
+
+void GaugeLine::StartName()
+{
+    nameCut_ = false;
+    nameStarted_ = false;
+    nameTooLong_ = false;
+    name_.clear();
+    blanks_.clear();
+}
+
+void GaugeLine::Feed(std::string_view part)
+{
+    for (std::size_t i = 0; i < part.size(); ++i) {
+        const char c = part[i];
+        switch (stage_) {
+        case Stage::Indent:
+            if (IsBlank(c))
+                break;
+            stage_ = Stage::Prefix;
+            [[fallthrough]];
+        case Stage::Prefix:
+            if (AsciiLower(c) != kGaugeLinePrefix[prefixMatched_]) {
+                stage_ = Stage::NotAGaugeLine;
+                return;
+            }
+            prefix_[prefixMatched_] = c;
+            if (++prefixMatched_ == kGaugeLinePrefixLength) {
+                // Without an '=' the whole line is the name, prefix included.
+                TakeNameText(std::string_view(prefix_, kGaugeLinePrefixLength));
+                stage_ = Stage::Name;
+            }
+            break;
+        case Stage::Name:
+            if (nameCut_ && !equalsSeen_) {
+                // Only an '=' can still change the name.
+                const void* equals = std::memchr(part.data() + i, '=', part.size() - i);
+                if (equals == nullptr)
+                    return;
+                i = static_cast<std::size_t>(static_cast<const char*>(equals) - part.data());
+            }
+            if (IsPlainNameCharacter(part[i])) {
+                std::size_t end = i + 1;
+                while (end < part.size() && IsPlainNameCharacter(part[end]))
+                    ++end;
+                TakeNameText(part.substr(i, end - i));
+                i = end - 1;
+            } else {
+                FeedName(part[i]);
+            }
+            break;
+        case Stage::NotAGaugeLine:
+        case Stage::Decided:
+            return;
+        }
+    }
+}
+
+void GaugeLine::FeedName(char c)
+{
+    if (c == '=' && !equalsSeen_) {
+        equalsSeen_ = true;
+        StartName();
+    } else if (c == ',' || c == '!') {
+        nameCut_ = true;
+        if (equalsSeen_)
+            stage_ = Stage::Decided;
+    } else if (IsBlank(c)) {
+        // A run longer than any name is either trimmed or makes the name too
+        // long; its length beyond that does not matter.
+        if (nameStarted_ && blanks_.size() <= kLongestGaugeName)
+            blanks_ += c;
+    } else {
+        TakeNameText(std::string_view(&c, 1));
+    }
+}
+
+void GaugeLine::TakeNameText(std::string_view text)
+{
+    nameStarted_ = true;
+    if (!blanks_.empty()) {
+        AppendToName(blanks_);
+        blanks_.clear();
+    }
+    AppendToName(text);
+}
+
+void GaugeLine::AppendToName(std::string_view text)
+{
+    if (nameTooLong_ || text.empty())
+        return;
+    if (name_.size() + text.size() > kLongestGaugeName) {
+        nameTooLong_ = true;
+        name_.clear();
+        return;
+    }
+    name_.append(text);
+}
+
+bool GaugeLine::Finish(std::string& name) const
+{
+    if ((stage_ != Stage::Name && stage_ != Stage::Decided) || nameTooLong_)
+        return false;
+    name = name_;
+    return true;
+}
+
+}  // namespace dalvorn
