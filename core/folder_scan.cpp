@@ -109,7 +109,7 @@ private:
 
 void TakeGaugeInventory(const FileSystem& fileSystem, const std::string& folder, GaugeUsageTable& table)
 {
-    fileSystem.Enumerate(JoinPath(fileSystem, folder, "Gauges"), "*.gau", [&](const DirectoryEntry& entry) {
+    fileSystem.Enumerate(JoinPath(fileSystem, folder, kGaugeFolderName), "*.gau", [&](const DirectoryEntry& entry) {
         if (HasGaugeExtension(entry.name))
             table.ResetGauge(fileSystem.LowerCase(entry.name));
     });

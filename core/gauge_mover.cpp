@@ -1,5 +1,7 @@
 #include "gauge_mover.h"
 
+#include <optional>
+
 #include "file_system.h"
 #include "gauge_list.h"
 #include "gauge_usage_table.h"
@@ -20,9 +22,15 @@ struct MoveFolders {
     std::string destinationPrefix;
 };
 
-// Moves the ticked entries in list order; false when a move failed.
-bool MoveTickedEntries(FileSystem& fileSystem, const MoveFolders& folders, GaugeUsageTable& table,
-                       GaugeList& list)
+// The gauge whose move failed, and why.
+struct FailedMove {
+    std::string key;
+    MoveOutcome outcome;
+};
+
+// Moves the ticked entries in list order; the failed move, if one failed.
+std::optional<FailedMove> MoveTickedEntries(FileSystem& fileSystem, const MoveFolders& folders,
+                                            GaugeUsageTable& table, GaugeList& list)
 {
     GaugeList::Entry entry = list.First();
     while (entry) {
@@ -32,13 +40,19 @@ bool MoveTickedEntries(FileSystem& fileSystem, const MoveFolders& folders, Gauge
         }
         const std::string key = KeyFromLabel(list.Label(entry));
         table.RemoveGauge(key);
-        if (!fileSystem.Move(folders.sourcePrefix + key, folders.destinationPrefix + key))
-            return false;
+        MoveOutcome outcome = fileSystem.Move(folders.sourcePrefix + key, folders.destinationPrefix + key);
+        if (!outcome.Succeeded())
+            return FailedMove{key, std::move(outcome)};
         GaugeList::Entry next = list.Next(entry);
         list.Delete(entry);
         entry = next;
     }
-    return true;
+    return std::nullopt;
+}
+
+std::string FailureText(const FailedMove& failure)
+{
+    return std::string(kMoveFailed) + "\n\n" + failure.key + ": " + DescribeMoveFailure(failure.outcome);
 }
 
 }  // namespace
@@ -49,7 +63,9 @@ void MoveSelectedGauges(FileSystem& fileSystem, OwnerWindow& owner, const std::s
     if (!owner.AskYesNo(kConfirmation, kRemoveCaption))
         return;
     const std::string folder = SimulatorFolderFromText(fileSystem, folderText);
-    const std::string gaugesFolder = JoinPath(fileSystem, folder, "gauges");
+    // The files are reached through the spelling the scan used; the report
+    // names the folder as "gauges\unused".
+    const std::string gaugesFolder = JoinPath(fileSystem, folder, kGaugeFolderName);
     if (!fileSystem.Exists(gaugesFolder)) {
         owner.ShowError(kFolderNotFound, kRemoveCaption);
         return;
@@ -61,13 +77,15 @@ void MoveSelectedGauges(FileSystem& fileSystem, OwnerWindow& owner, const std::s
 
     BusyScope busy(owner);
     const std::size_t total = list.Count();
-    if (!MoveTickedEntries(fileSystem, folders, table, list)) {
-        owner.ShowError(kMoveFailed, kRemoveCaption);
+    if (const std::optional<FailedMove> failure = MoveTickedEntries(fileSystem, folders, table, list)) {
+        owner.ShowError(FailureText(*failure), kRemoveCaption);
         return;
     }
     const std::size_t left = list.Count();
+    const std::string reportedDestination =
+        JoinPath(fileSystem, JoinPath(fileSystem, folder, "gauges"), "unused") + fileSystem.Separator();
     owner.ShowMoveReport(std::to_string(total), std::to_string(left), std::to_string(total - left),
-                         folders.destinationPrefix);
+                         reportedDestination);
 }
 
 }  // namespace dalvorn

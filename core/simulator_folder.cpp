@@ -5,6 +5,8 @@
 
 namespace dalvorn {
 
+const char kGaugeFolderName[] = "Gauges";
+
 std::string SimulatorFolderFromText(const FileSystem& fileSystem, const std::string& folderText)
 {
     if (fileSystem.EndsWithSeparator(folderText))

@@ -7,6 +7,11 @@ namespace dalvorn {
 
 class FileSystem;
 
+// The gauge folder's name as every command spells it: where the file system
+// tells letter case apart and holds both "Gauges" and "gauges", the scan, the
+// move and the restore all act on the one this spelling finds.
+extern const char kGaugeFolderName[];
+
 // The folder text with one trailing separator dropped, if it has one.
 std::string SimulatorFolderFromText(const FileSystem& fileSystem, const std::string& folderText);
 

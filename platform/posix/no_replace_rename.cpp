@@ -52,7 +52,9 @@ bool MoveByLinking(const std::string& from, const std::string& to)
         return false;
     if (unlink(from.c_str()) == 0)
         return true;
+    const int error = errno;
     unlink(to.c_str());
+    errno = error;
     return false;
 }
 

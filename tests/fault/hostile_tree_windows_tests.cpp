@@ -110,7 +110,7 @@ TEST_F(HostileTree, NamesOutsideTheCodePageAreListedButNeitherMovedNorWalked)
 
     EXPECT_EQ(Scan(tree.Root()), (Lines{"[x] ??.gau (Used By: )", "[x] plain.gau (Used By: )"}));
     MoveSelectedGauges(tree.Files(), owner, tree.Root(), table, list);
-    EXPECT_EQ(owner.errors, Lines{"Remove: Move Failed"});
+    EXPECT_EQ(owner.ErrorHeadlines(), Lines{"Remove: Move Failed"});
     EXPECT_EQ(ReadWide(foreignGauge), "foreign bytes");
     EXPECT_EQ(tree.ReadFile("Gauges/plain.gau"), "plain bytes");
     EXPECT_EQ(list.Count(), 2u);
