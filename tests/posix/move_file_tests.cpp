@@ -80,6 +80,30 @@ TEST_F(MoveTest, MovesAFolderLikeARename)
     EXPECT_EQ(root.ReadFile("Gauges/Unused/Old/a.gau"), "a");
 }
 
+// The second move's lookup is served from the listing the first one kept.
+TEST_F(MoveTest, ACaseVariantMadeByAnotherProgramBetweenTwoMovesStopsTheSecond)
+{
+    root.WriteFile("Gauges/Learjet.gau", "learjet gauge");
+    ASSERT_TRUE(fileSystem.Move(root / "Gauges/Cessna.GAU", root / "Gauges/Unused/cessna.gau").Succeeded());
+    root.WriteFile("Gauges/Unused/LEARJET.GAU", "another program's file");
+
+    EXPECT_EQ(fileSystem.Move(root / "Gauges/Learjet.gau", root / "Gauges/Unused/learjet.gau").status,
+              MoveOutcome::Status::DestinationTaken);
+    EXPECT_EQ(root.ReadFile("Gauges/Learjet.gau"), "learjet gauge");
+    EXPECT_FALSE(root.Has("Gauges/Unused/learjet.gau"));
+}
+
+TEST_F(MoveTest, AFileThisProgramMovedInStopsALaterMoveOfTheSameName)
+{
+    root.MakeFolder("Gauges/Old");
+    root.WriteFile("Gauges/Old/CESSNA.gau", "other cessna");
+    ASSERT_TRUE(fileSystem.Move(root / "Gauges/Cessna.GAU", root / "Gauges/Unused/cessna.gau").Succeeded());
+
+    EXPECT_EQ(fileSystem.Move(root / "Gauges/Old/CESSNA.gau", root / "Gauges/Unused/Cessna.gau").status,
+              MoveOutcome::Status::DestinationTaken);
+    EXPECT_EQ(root.ReadFile("Gauges/Unused/cessna.gau"), "cessna gauge");
+}
+
 TEST(RenameWithoutReplacingTest, MovesAndNeverReplaces)
 {
     testing::TemporaryFolder root;
