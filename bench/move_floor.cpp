@@ -1,8 +1,9 @@
 // dalvorn-move-floor FROM TO: the least work a Windows move pass of the
 // gauges in FROM can do through the same system calls: list FROM\*.gau once
-// with FindFirstFileA/FindNextFileA, then one MoveFileA per gauge into TO
-// under its lower-cased name. Prints the count. Under Wine this is the floor
-// for dalvorn-cli.exe move and restore.
+// with FindFirstFileA/FindNextFileA, then one MoveFileA per gauge, from and
+// to its lower-cased name (the gauge key, which the move names the file by).
+// Prints the count. Under Wine this is the floor for dalvorn-cli.exe move and
+// restore.
 
 #include <windows.h>
 
@@ -45,7 +46,8 @@ int main(int argc, char** argv)
     const std::string to = argv[2];
     unsigned long moved = 0;
     for (const std::string& name : ListGauges(from)) {
-        if (MoveFileA((from + '\\' + name).c_str(), (to + '\\' + Lowered(name)).c_str()))
+        const std::string key = Lowered(name);
+        if (MoveFileA((from + '\\' + key).c_str(), (to + '\\' + key).c_str()))
             ++moved;
     }
     std::printf("moved %lu\n", moved);

@@ -90,12 +90,6 @@ MoveOutcome OutcomeOfFailedRename(int error)
     }
 }
 
-bool Missing(const std::string& path)
-{
-    struct stat status;
-    return lstat(path.c_str(), &status) != 0 && errno == ENOENT;
-}
-
 }  // namespace
 
 bool PosixFileSystem::Exists(const std::string& path) const
@@ -156,10 +150,10 @@ MoveOutcome PosixFileSystem::Move(const std::string& from, const std::string& to
     const std::string target = AppendComponent(destination->folder, destination->name);
     const bool renamed = index_.Change({{source.folder, source.name, false}, {destination->folder, destination->name, true}},
                                        [&] { return RenameWithoutReplacing(*sourcePath, target); });
+    // The rename is one step: once it succeeded, the file is at the target
+    // and gone from the source, which is known not to be the target.
     if (!renamed)
         return OutcomeOfFailedRename(errno);
-    if (!Missing(*sourcePath) || Missing(target))
-        return MoveOutcome::FailedBecause("the file did not leave its folder");
     return MoveOutcome::Done();
 }
 
