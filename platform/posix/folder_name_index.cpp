@@ -42,14 +42,16 @@ const FolderNameIndex::Listing* FolderNameIndex::CurrentListing(const std::strin
         return nullptr;
     }
     auto held = listings_.find(folder);
-    if (held != listings_.end() && held->second.stamp == *stamp)
+    if (held != listings_.end() && held->second.stamp == *stamp) {
+        held->second.checkedIn = operation_;
         return &held->second;
+    }
     DirectoryHandle directory(folder);
     if (!directory.IsOpen()) {
         listings_.erase(folder);
         return nullptr;
     }
-    Listing listing{*stamp, {}};
+    Listing listing{*stamp, {}, operation_};
     while (const dirent* entry = directory.Next())
         listing.names[FoldNameCase(entry->d_name)].emplace_back(entry->d_name);
     for (auto& [fold, names] : listing.names)
@@ -79,12 +81,34 @@ void FolderNameIndex::Apply(Listing& listing, const EntryChange& change) const
         listing.names.erase(FoldNameCase(change.name));
 }
 
+bool FolderNameIndex::CheckedDuringThisOperation(const std::string& folder) const
+{
+    auto held = listings_.find(folder);
+    return held != listings_.end() && held->second.checkedIn == operation_;
+}
+
+std::optional<std::pair<dev_t, ino_t>> FolderNameIndex::IdentityOf(const std::string& folder)
+{
+    if (CheckedDuringThisOperation(folder)) {
+        const Stamp& stamp = listings_.at(folder).stamp;
+        return std::make_pair(stamp.device, stamp.inode);
+    }
+    const std::optional<Stamp> stamp = StampOf(folder);
+    if (!stamp)
+        return std::nullopt;
+    return std::make_pair(stamp->device, stamp->inode);
+}
+
 bool FolderNameIndex::Change(const std::vector<EntryChange>& changes, const std::function<bool()>& action)
 {
     // A listing is carried over only when nobody else changed its folder
     // since it was last checked; anything else is listed afresh next time.
     std::map<std::string, bool> current;
     for (const EntryChange& change : changes) {
+        if (CheckedDuringThisOperation(change.folder)) {
+            current[change.folder] = true;
+            continue;
+        }
         auto held = listings_.find(change.folder);
         const std::optional<Stamp> stamp = StampOf(change.folder);
         current[change.folder] = held != listings_.end() && stamp && held->second.stamp == *stamp;
@@ -102,6 +126,7 @@ bool FolderNameIndex::Change(const std::vector<EntryChange>& changes, const std:
             if (change.folder == folder)
                 Apply(listing, change);
         listing.stamp = *stamp;
+        listing.checkedIn = 0;
     }
     return true;
 }

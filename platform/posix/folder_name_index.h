@@ -33,6 +33,14 @@ public:
     // `action` returned.
     bool Change(const std::vector<EntryChange>& changes, const std::function<bool()>& action);
 
+    // Starts one operation (a move): a listing checked during it is taken
+    // as current for the rest of it, sparing a second look at its folder.
+    void BeginOperation() { ++operation_; }
+
+    // The folder's device and inode, as checked during this operation or
+    // looked up now; nothing when it cannot be determined.
+    std::optional<std::pair<dev_t, ino_t>> IdentityOf(const std::string& folder);
+
 private:
     struct Stamp {
         dev_t device;
@@ -46,6 +54,7 @@ private:
     struct Listing {
         Stamp stamp;
         NamesByFold names;
+        unsigned long checkedIn = 0;  // the operation that last found it current
     };
 
     static std::optional<Stamp> StampOf(const std::string& folder);
@@ -53,7 +62,10 @@ private:
     const Listing* CurrentListing(const std::string& folder);
     void Apply(Listing& listing, const EntryChange& change) const;
 
+    bool CheckedDuringThisOperation(const std::string& folder) const;
+
     std::unordered_map<std::string, Listing> listings_;
+    unsigned long operation_ = 1;
 };
 
 }  // namespace dalvorn

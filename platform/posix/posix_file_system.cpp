@@ -27,16 +27,6 @@ std::optional<FolderIdentity> IdentityOf(const std::string& diskPath)
                           static_cast<unsigned long long>(status.st_ino)};
 }
 
-bool SameFolder(const std::string& left, const std::string& right)
-{
-    if (left == right)
-        return true;
-    const auto leftIdentity = IdentityOf(left.empty() ? "." : left);
-    const auto rightIdentity = IdentityOf(right.empty() ? "." : right);
-    return leftIdentity && rightIdentity && leftIdentity->volume == rightIdentity->volume &&
-           leftIdentity->index == rightIdentity->index;
-}
-
 bool SameFile(const struct stat& left, const struct stat& right)
 {
     return left.st_dev == right.st_dev && left.st_ino == right.st_ino;
@@ -44,10 +34,12 @@ bool SameFile(const struct stat& left, const struct stat& right)
 
 // True when the destination folder leads back to the source's own folder by
 // another path (a link), or names the source itself: nothing could move.
-bool DestinationIsSource(const PathParts& source, const PathParts& destination)
+bool DestinationIsSource(const PathParts& source, const PathParts& destination, FolderNameIndex& index)
 {
-    return SameFolder(source.folder, destination.folder) &&
-           (source.folder != destination.folder || source.name == destination.name);
+    if (source.folder == destination.folder)
+        return source.name == destination.name;
+    const auto sourceFolder = index.IdentityOf(source.folder);
+    return sourceFolder && sourceFolder == index.IdentityOf(destination.folder);
 }
 
 // The entries that stand in the destination's way: any spelling of its
@@ -129,6 +121,7 @@ void PosixFileSystem::CreateFolder(const std::string& path)
 
 MoveOutcome PosixFileSystem::Move(const std::string& from, const std::string& to)
 {
+    index_.BeginOperation();
     const std::optional<std::string> sourcePath = ResolvePathIgnoringCase(from, &index_);
     if (!sourcePath)
         return MoveOutcome::Refused(MoveOutcome::Status::SourceMissing);
@@ -136,9 +129,9 @@ MoveOutcome PosixFileSystem::Move(const std::string& from, const std::string& to
     if (!destination || IsDotEntry(destination->name))
         return MoveOutcome::FailedBecause("the destination folder does not exist");
     const PathParts source = SplitLastComponent(*sourcePath);
-    if (DestinationIsSource(source, *destination))
-        return MoveOutcome::Refused(MoveOutcome::Status::DestinationIsSource);
     const std::vector<std::string> inTheWay = EntriesInTheWay(source, *destination, index_);
+    if (DestinationIsSource(source, *destination, index_))
+        return MoveOutcome::Refused(MoveOutcome::Status::DestinationIsSource);
     if (!inTheWay.empty()) {
         if (!OnlyLinksToTheSource(*sourcePath, destination->folder, inTheWay))
             return MoveOutcome::Refused(MoveOutcome::Status::DestinationTaken);
