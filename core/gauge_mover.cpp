@@ -20,6 +20,8 @@ const char kMoveFailed[] = "Move Failed";
 struct MoveFolders {
     std::string sourcePrefix;
     std::string destinationPrefix;
+    // Checked once a pass: some systems report such a move as done.
+    bool destinationIsSource;
 };
 
 // The gauge whose move failed, and why.
@@ -40,7 +42,9 @@ std::optional<FailedMove> MoveTickedEntries(FileSystem& fileSystem, const MoveFo
         }
         const std::string key = KeyFromLabel(list.Label(entry));
         table.RemoveGauge(key);
-        MoveOutcome outcome = fileSystem.Move(folders.sourcePrefix + key, folders.destinationPrefix + key);
+        MoveOutcome outcome = folders.destinationIsSource
+                                  ? MoveOutcome::Refused(MoveOutcome::Status::DestinationIsSource)
+                                  : fileSystem.Move(folders.sourcePrefix + key, folders.destinationPrefix + key);
         if (!outcome.Succeeded())
             return FailedMove{key, std::move(outcome)};
         GaugeList::Entry next = list.Next(entry);
@@ -73,7 +77,8 @@ void MoveSelectedGauges(FileSystem& fileSystem, OwnerWindow& owner, const std::s
     const std::string unusedFolder = JoinPath(fileSystem, gaugesFolder, "unused");
     if (!fileSystem.Exists(unusedFolder))
         fileSystem.CreateFolder(unusedFolder);
-    const MoveFolders folders{gaugesFolder + fileSystem.Separator(), unusedFolder + fileSystem.Separator()};
+    const MoveFolders folders{gaugesFolder + fileSystem.Separator(), unusedFolder + fileSystem.Separator(),
+                              LeadToTheSameFolder(fileSystem, gaugesFolder, unusedFolder)};
 
     BusyScope busy(owner);
     const std::size_t total = list.Count();

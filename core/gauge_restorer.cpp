@@ -67,9 +67,13 @@ RestoreResult RestoreGauges(FileSystem& fileSystem, const std::string& folderTex
         return result;
     }
     const std::string unusedFolder = JoinPath(fileSystem, gaugesFolder, "unused");
+    // Checked once: some systems report a move within one folder as done.
+    const bool destinationIsSource = LeadToTheSameFolder(fileSystem, gaugesFolder, unusedFolder);
     for (const auto& [key, name] : SelectRequested(fileSystem, ListGauges(fileSystem, unusedFolder), keys, result)) {
         const MoveOutcome outcome =
-            fileSystem.Move(JoinPath(fileSystem, unusedFolder, name), JoinPath(fileSystem, gaugesFolder, name));
+            destinationIsSource
+                ? MoveOutcome::Refused(MoveOutcome::Status::DestinationIsSource)
+                : fileSystem.Move(JoinPath(fileSystem, unusedFolder, name), JoinPath(fileSystem, gaugesFolder, name));
         if (outcome.Succeeded())
             ++result.restored;
         else

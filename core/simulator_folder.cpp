@@ -24,6 +24,13 @@ std::string JoinPath(const FileSystem& fileSystem, const std::string& folder, co
     return path;
 }
 
+bool LeadToTheSameFolder(const FileSystem& fileSystem, const std::string& left, const std::string& right)
+{
+    const std::optional<FolderIdentity> leftIdentity = fileSystem.IdentifyFolder(left);
+    const std::optional<FolderIdentity> rightIdentity = fileSystem.IdentifyFolder(right);
+    return leftIdentity && rightIdentity && !(*leftIdentity < *rightIdentity) && !(*rightIdentity < *leftIdentity);
+}
+
 bool HasGaugeExtension(const std::string& name)
 {
     static const std::string_view kExtension = ".gau";

@@ -18,6 +18,10 @@ std::string SimulatorFolderFromText(const FileSystem& fileSystem, const std::str
 // `folder` + separator + `name`.
 std::string JoinPath(const FileSystem& fileSystem, const std::string& folder, const std::string& name);
 
+// True when both paths lead to one folder (one reached through a link or
+// junction), so that a move from one into the other could not move anything.
+bool LeadToTheSameFolder(const FileSystem& fileSystem, const std::string& left, const std::string& right);
+
 // True when a name found by "*.gau" really has the extension ".gau" in any
 // letter case (and was not matched only through a short alias).
 bool HasGaugeExtension(const std::string& name);

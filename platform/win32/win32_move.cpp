@@ -2,7 +2,6 @@
 
 #include <windows.h>
 
-#include <cwchar>
 #include <optional>
 
 #include "win32_error_text.h"
@@ -42,18 +41,6 @@ std::wstring SystemPath(const std::string& path)
     return wide;
 }
 
-std::wstring ParentOf(const std::wstring& path)
-{
-    const std::size_t separator = path.find_last_of(L"\\/");
-    return separator == std::wstring::npos ? std::wstring() : path.substr(0, separator);
-}
-
-std::wstring NameOf(const std::wstring& path)
-{
-    const std::size_t separator = path.find_last_of(L"\\/");
-    return separator == std::wstring::npos ? path : path.substr(separator + 1);
-}
-
 std::optional<BY_HANDLE_FILE_INFORMATION> InformationOf(const std::wstring& path)
 {
     FileHandle file(CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
@@ -64,24 +51,40 @@ std::optional<BY_HANDLE_FILE_INFORMATION> InformationOf(const std::wstring& path
     return information;
 }
 
+// The number of names the file has, or 0 when it cannot be told. Asked of
+// the file itself, which is cheaper on some systems than the full
+// information with its volume serial number.
+ULONG LinkCountOf(const std::wstring& path)
+{
+    struct StandardInformation {
+        LARGE_INTEGER allocationSize;
+        LARGE_INTEGER endOfFile;
+        ULONG numberOfLinks;
+        BOOLEAN deletePending;
+        BOOLEAN directory;
+    };
+    struct StatusBlock {
+        ULONG_PTR status;
+        ULONG_PTR information;
+    };
+    using QueryInformationFile = LONG(WINAPI*)(HANDLE, StatusBlock*, void*, ULONG, int);
+    const int kFileStandardInformation = 5;
+    static const auto query = reinterpret_cast<QueryInformationFile>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQueryInformationFile")));
+    FileHandle file(CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    StandardInformation information{};
+    StatusBlock block{};
+    if (!query || !file.IsValid() ||
+        query(file.Get(), &block, &information, sizeof(information), kFileStandardInformation) < 0)
+        return 0;
+    return information.numberOfLinks;
+}
+
 bool SameFile(const BY_HANDLE_FILE_INFORMATION& left, const BY_HANDLE_FILE_INFORMATION& right)
 {
     return left.dwVolumeSerialNumber == right.dwVolumeSerialNumber && left.nFileIndexHigh == right.nFileIndexHigh &&
            left.nFileIndexLow == right.nFileIndexLow;
-}
-
-// True when the destination folder is the source's own folder reached by
-// another path (a link or junction), or the destination names the source
-// itself: the system would report success and nothing would move.
-bool LeadsBackToSource(const std::wstring& source, const std::wstring& target)
-{
-    const std::wstring sourceFolder = ParentOf(source);
-    const std::wstring targetFolder = ParentOf(target);
-    const auto sourceInformation = InformationOf(sourceFolder);
-    const auto targetInformation = InformationOf(targetFolder);
-    if (!sourceInformation || !targetInformation || !SameFile(*sourceInformation, *targetInformation))
-        return false;
-    return _wcsicmp(sourceFolder.c_str(), targetFolder.c_str()) != 0 || NameOf(source) == NameOf(target);
 }
 
 MoveOutcome OutcomeOfError(DWORD error)
@@ -118,12 +121,12 @@ bool AreLinksOfOneFile(const std::wstring& source, const std::wstring& target)
 // and a second name of it must not be left at the source.
 MoveOutcome ConfirmMoved(const std::wstring& source, const std::wstring& target)
 {
-    const auto arrived = InformationOf(target);
-    if (!arrived)
+    const ULONG links = LinkCountOf(target);
+    if (links == 0)
         return MoveOutcome::FailedBecause("the file did not arrive in the destination folder");
     // Only a file with several names can still be at the source; checking
     // the source is costly on some systems, so it is done only then.
-    if (arrived->nNumberOfLinks > 1 && AreLinksOfOneFile(source, target))
+    if (links > 1 && AreLinksOfOneFile(source, target))
         return FinishLinkedMove(source);
     return MoveOutcome::Done();
 }
@@ -157,8 +160,6 @@ MoveOutcome MoveFileWithoutLoss(const std::string& from, const std::string& to)
 {
     const std::wstring source = SystemPath(from);
     const std::wstring target = SystemPath(to);
-    if (LeadsBackToSource(source, target))
-        return MoveOutcome::Refused(MoveOutcome::Status::DestinationIsSource);
     // Without MOVEFILE_COPY_ALLOWED: a copy between volumes is made here,
     // where a failure can be cleaned up.
     if (MoveFileExW(source.c_str(), target.c_str(), 0))
