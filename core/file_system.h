@@ -9,6 +9,7 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 namespace dalvorn {
 
@@ -64,6 +65,30 @@ struct FolderIdentity {
     }
 };
 
+// What became of a move. Moved means the file is at the destination and gone
+// from the source; anything else left both places as they were, with no
+// partial copy behind.
+struct MoveOutcome {
+    enum class Status {
+        Moved,
+        SourceMissing,
+        DestinationTaken,      // a file of that name, in any letter case
+        DestinationIsSource,   // the destination folder leads back to the source
+        Failed,                // any other cause, told by `systemReason`
+    };
+    Status status = Status::Failed;
+    std::string systemReason;
+
+    static MoveOutcome Done() { return {Status::Moved, {}}; }
+    static MoveOutcome Refused(Status status) { return {status, {}}; }
+    static MoveOutcome FailedBecause(std::string reason) { return {Status::Failed, std::move(reason)}; }
+    bool Succeeded() const { return status == Status::Moved; }
+};
+
+// Why a move failed, in words that do not depend on the platform (except a
+// cause only the platform can tell).
+std::string DescribeMoveFailure(const MoveOutcome& outcome);
+
 class FileSystem {
 public:
     using EntryVisitor = std::function<void(const DirectoryEntry&)>;
@@ -85,8 +110,11 @@ public:
     // Creates a folder; the outcome is not reported.
     virtual void CreateFolder(const std::string& path) = 0;
 
-    // Moves a file; never replaces an existing destination.
-    virtual bool Move(const std::string& from, const std::string& to) = 0;
+    // Moves a file; never replaces an existing destination, never leaves a
+    // partial copy. When the destination is another name of the source file
+    // itself (a hard link left by an interrupted move), the move completes by
+    // removing the source's name.
+    virtual MoveOutcome Move(const std::string& from, const std::string& to) = 0;
 
     // Opens an existing file for reading without sharing; throws FileException.
     virtual std::unique_ptr<ReadableFile> OpenForReading(const std::string& path) const = 0;

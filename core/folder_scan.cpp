@@ -113,7 +113,7 @@ void TakeGaugeInventory(const FileSystem& fileSystem, const std::string& folder,
 {
     std::set<std::string> gauges;
     std::set<std::string> others;
-    fileSystem.Enumerate(JoinPath(fileSystem, folder, "Gauges"), "*.gau", [&](const DirectoryEntry& entry) {
+    fileSystem.Enumerate(JoinPath(fileSystem, folder, kGaugeFolderName), "*.gau", [&](const DirectoryEntry& entry) {
         (IsGaugeFile(fileSystem, entry) ? gauges : others).insert(fileSystem.LowerCase(entry.name));
     });
     for (const std::string& key : gauges)

@@ -1,5 +1,7 @@
 #include "gauge_mover.h"
 
+#include <optional>
+
 #include "file_system.h"
 #include "gauge_list.h"
 #include "gauge_usage_table.h"
@@ -15,11 +17,29 @@ namespace {
 struct MoveFolders {
     std::string sourcePrefix;
     std::string destinationPrefix;
+    // Checked once a pass: some systems report such a move as done.
+    bool destinationIsSource;
 };
 
-// Moves the ticked entries in list order; false when a move failed.
-bool MoveTickedEntries(FileSystem& fileSystem, const MoveFolders& folders, GaugeUsageTable& table,
-                       GaugeList& list)
+// The gauge whose move failed, and why.
+struct FailedMove {
+    std::string key;
+    MoveOutcome outcome;
+};
+
+MoveOutcome MoveGauge(FileSystem& fileSystem, const MoveFolders& folders, const std::string& key)
+{
+    // A key that is no plain name could lead out of the gauge folder.
+    if (!IsPlainName(fileSystem, key))
+        return MoveOutcome::FailedBecause("not a plain file name");
+    if (folders.destinationIsSource)
+        return MoveOutcome::Refused(MoveOutcome::Status::DestinationIsSource);
+    return fileSystem.Move(folders.sourcePrefix + key, folders.destinationPrefix + key);
+}
+
+// Moves the ticked entries in list order; the failed move, if one failed.
+std::optional<FailedMove> MoveTickedEntries(FileSystem& fileSystem, const MoveFolders& folders,
+                                            GaugeUsageTable& table, GaugeList& list)
 {
     GaugeList::Entry entry = list.First();
     while (entry) {
@@ -29,15 +49,19 @@ bool MoveTickedEntries(FileSystem& fileSystem, const MoveFolders& folders, Gauge
         }
         const std::string key = KeyFromLabel(list.Label(entry));
         table.RemoveGauge(key);
-        // A key that is no plain name could lead out of the gauge folder.
-        if (!IsPlainName(fileSystem, key) ||
-            !fileSystem.Move(folders.sourcePrefix + key, folders.destinationPrefix + key))
-            return false;
+        MoveOutcome outcome = MoveGauge(fileSystem, folders, key);
+        if (!outcome.Succeeded())
+            return FailedMove{key, std::move(outcome)};
         GaugeList::Entry next = list.Next(entry);
         list.Delete(entry);
         entry = next;
     }
-    return true;
+    return std::nullopt;
+}
+
+std::string FailureText(const FailedMove& failure)
+{
+    return std::string(kMoveFailed) + "\n\n" + failure.key + ": " + DescribeMoveFailure(failure.outcome);
 }
 
 }  // namespace
@@ -48,7 +72,9 @@ void MoveSelectedGauges(FileSystem& fileSystem, OwnerWindow& owner, const std::s
     if (!owner.AskYesNo(kMoveConfirmation, kRemoveCaption))
         return;
     const std::string folder = SimulatorFolderFromText(fileSystem, folderText);
-    const std::string gaugesFolder = JoinPath(fileSystem, folder, "gauges");
+    // The files are reached through the spelling the scan used; the report
+    // names the folder as "gauges\unused".
+    const std::string gaugesFolder = JoinPath(fileSystem, folder, kGaugeFolderName);
     if (!fileSystem.Exists(gaugesFolder)) {
         owner.ShowError(kSimulatorFolderNotFound, kRemoveCaption);
         return;
@@ -56,17 +82,20 @@ void MoveSelectedGauges(FileSystem& fileSystem, OwnerWindow& owner, const std::s
     const std::string unusedFolder = JoinPath(fileSystem, gaugesFolder, "unused");
     if (!fileSystem.Exists(unusedFolder))
         fileSystem.CreateFolder(unusedFolder);
-    const MoveFolders folders{gaugesFolder + fileSystem.Separator(), unusedFolder + fileSystem.Separator()};
+    const MoveFolders folders{gaugesFolder + fileSystem.Separator(), unusedFolder + fileSystem.Separator(),
+                              LeadToTheSameFolder(fileSystem, gaugesFolder, unusedFolder)};
 
     BusyScope busy(owner);
     const std::size_t total = list.Count();
-    if (!MoveTickedEntries(fileSystem, folders, table, list)) {
-        owner.ShowError(kMoveFailed, kRemoveCaption);
+    if (const std::optional<FailedMove> failure = MoveTickedEntries(fileSystem, folders, table, list)) {
+        owner.ShowError(FailureText(*failure), kRemoveCaption);
         return;
     }
     const std::size_t left = list.Count();
+    const std::string reportedDestination =
+        JoinPath(fileSystem, JoinPath(fileSystem, folder, "gauges"), "unused") + fileSystem.Separator();
     owner.ShowMoveReport(std::to_string(total), std::to_string(left), std::to_string(total - left),
-                         folders.destinationPrefix);
+                         reportedDestination);
 }
 
 }  // namespace dalvorn

@@ -44,25 +44,41 @@ std::vector<std::pair<std::string, std::string>> SelectRequested(
     return selected;
 }
 
+std::string FailureReason(const MoveOutcome& outcome)
+{
+    switch (outcome.status) {
+    case MoveOutcome::Status::DestinationTaken:
+        return kAlreadyInGauges;
+    case MoveOutcome::Status::SourceMissing:
+        return kNotInUnused;
+    default:
+        return std::string(kRestoreMoveFailed) + ": " + DescribeMoveFailure(outcome);
+    }
+}
+
 }  // namespace
 
 RestoreResult RestoreGauges(FileSystem& fileSystem, const std::string& folderText, const std::vector<std::string>& keys)
 {
     RestoreResult result;
-    const std::string gaugesFolder = JoinPath(fileSystem, SimulatorFolderFromText(fileSystem, folderText), "gauges");
+    const std::string gaugesFolder =
+        JoinPath(fileSystem, SimulatorFolderFromText(fileSystem, folderText), kGaugeFolderName);
     if (!fileSystem.Exists(gaugesFolder)) {
         result.gaugeFolderFound = false;
         return result;
     }
     const std::string unusedFolder = JoinPath(fileSystem, gaugesFolder, "unused");
+    // Checked once: some systems report a move within one folder as done.
+    const bool destinationIsSource = LeadToTheSameFolder(fileSystem, gaugesFolder, unusedFolder);
     for (const auto& [key, name] : SelectRequested(fileSystem, ListGauges(fileSystem, unusedFolder), keys, result)) {
-        const std::string target = JoinPath(fileSystem, gaugesFolder, name);
-        if (fileSystem.Exists(target))
-            result.failures.push_back({key, kAlreadyInGauges});
-        else if (!fileSystem.Move(JoinPath(fileSystem, unusedFolder, name), target))
-            result.failures.push_back({key, kRestoreMoveFailed});
-        else
+        const MoveOutcome outcome =
+            destinationIsSource
+                ? MoveOutcome::Refused(MoveOutcome::Status::DestinationIsSource)
+                : fileSystem.Move(JoinPath(fileSystem, unusedFolder, name), JoinPath(fileSystem, gaugesFolder, name));
+        if (outcome.Succeeded())
             ++result.restored;
+        else
+            result.failures.push_back({key, FailureReason(outcome)});
     }
     return result;
 }

@@ -6,6 +6,8 @@
 
 namespace dalvorn {
 
+const char kGaugeFolderName[] = "Gauges";
+
 std::string SimulatorFolderFromText(const FileSystem& fileSystem, const std::string& folderText)
 {
     if (fileSystem.EndsWithSeparator(folderText))
@@ -21,6 +23,13 @@ std::string JoinPath(const FileSystem& fileSystem, const std::string& folder, co
     path += fileSystem.Separator();
     path += name;
     return path;
+}
+
+bool LeadToTheSameFolder(const FileSystem& fileSystem, const std::string& left, const std::string& right)
+{
+    const std::optional<FolderIdentity> leftIdentity = fileSystem.IdentifyFolder(left);
+    const std::optional<FolderIdentity> rightIdentity = fileSystem.IdentifyFolder(right);
+    return leftIdentity && rightIdentity && !(*leftIdentity < *rightIdentity) && !(*rightIdentity < *leftIdentity);
 }
 
 bool HasGaugeExtension(const std::string& name)

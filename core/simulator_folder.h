@@ -8,11 +8,20 @@ namespace dalvorn {
 struct DirectoryEntry;
 class FileSystem;
 
+// The gauge folder's name as every command spells it: where the file system
+// tells letter case apart and holds both "Gauges" and "gauges", the scan, the
+// move and the restore all act on the one this spelling finds.
+extern const char kGaugeFolderName[];
+
 // The folder text with one trailing separator dropped, if it has one.
 std::string SimulatorFolderFromText(const FileSystem& fileSystem, const std::string& folderText);
 
 // `folder` + separator + `name`.
 std::string JoinPath(const FileSystem& fileSystem, const std::string& folder, const std::string& name);
+
+// True when both paths lead to one folder (one reached through a link or
+// junction), so that a move from one into the other could not move anything.
+bool LeadToTheSameFolder(const FileSystem& fileSystem, const std::string& left, const std::string& right);
 
 // True when a name found by "*.gau" really has the extension ".gau" in any
 // letter case (and was not matched only through a short alias).

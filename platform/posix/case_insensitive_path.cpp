@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "directory_handle.h"
+#include "folder_name_index.h"
 #include "name_order.h"
 
 namespace dalvorn {
@@ -25,16 +26,17 @@ std::string WithoutTrailingSeparators(const std::string& path)
     return path.substr(0, end);
 }
 
-std::optional<std::string> ResolveFolder(const std::string& folder)
+std::optional<std::string> ResolveFolder(const std::string& folder, FolderNameIndex* index)
 {
     if (folder.empty())
         return std::string();
-    return ResolvePathIgnoringCase(folder);
+    return ResolvePathIgnoringCase(folder, index);
 }
 
-std::optional<std::string> FirstMatchIgnoringCase(const std::string& folder, const std::string& name)
+std::optional<std::string> FirstMatchIgnoringCase(const std::string& folder, const std::string& name,
+                                                  FolderNameIndex* index)
 {
-    std::vector<std::string> matches = EntriesMatchingIgnoringCase(folder, name);
+    std::vector<std::string> matches = EntriesMatchingIgnoringCase(folder, name, index);
     if (matches.empty())
         return std::nullopt;
     return matches.front();
@@ -63,8 +65,11 @@ std::string AppendComponent(const std::string& folder, const std::string& name)
     return folder + '/' + name;
 }
 
-std::vector<std::string> EntriesMatchingIgnoringCase(const std::string& folder, const std::string& name)
+std::vector<std::string> EntriesMatchingIgnoringCase(const std::string& folder, const std::string& name,
+                                                     FolderNameIndex* index)
 {
+    if (index)
+        return index->Matching(folder, name);
     std::vector<std::string> matches;
     DirectoryHandle directory(folder);
     if (!directory.IsOpen())
@@ -77,28 +82,29 @@ std::vector<std::string> EntriesMatchingIgnoringCase(const std::string& folder, 
     return matches;
 }
 
-std::optional<std::string> FindEntryIgnoringCase(const std::string& folder, const std::string& name)
+std::optional<std::string> FindEntryIgnoringCase(const std::string& folder, const std::string& name,
+                                                 FolderNameIndex* index)
 {
     if (EntryExists(AppendComponent(folder, name)))
         return name;
-    return FirstMatchIgnoringCase(folder, name);
+    return FirstMatchIgnoringCase(folder, name, index);
 }
 
-std::optional<std::string> ResolvePathIgnoringCase(const std::string& path)
+std::optional<std::string> ResolvePathIgnoringCase(const std::string& path, FolderNameIndex* index)
 {
     if (path.empty())
         return std::nullopt;
     if (EntryExists(path))
         return path;
     const PathParts given = SplitLastComponent(path);
-    const std::optional<PathParts> parts = ResolveParentIgnoringCase(path);
+    const std::optional<PathParts> parts = ResolveParentIgnoringCase(path, index);
     if (!parts)
         return std::nullopt;
     // With the folder spelt as given, the exact name is already known to be
     // missing; only a listing can find it now.
     const std::optional<std::string> name = parts->folder == given.folder
-                                                ? FirstMatchIgnoringCase(parts->folder, parts->name)
-                                                : FindEntryIgnoringCase(parts->folder, parts->name);
+                                                ? FirstMatchIgnoringCase(parts->folder, parts->name, index)
+                                                : FindEntryIgnoringCase(parts->folder, parts->name, index);
     if (!name)
         return std::nullopt;
     std::string resolved = AppendComponent(parts->folder, *name);
@@ -111,20 +117,20 @@ std::optional<std::string> ResolvePathIgnoringCase(const std::string& path)
     return resolved;
 }
 
-std::optional<PathParts> ResolveParentIgnoringCase(const std::string& path)
+std::optional<PathParts> ResolveParentIgnoringCase(const std::string& path, FolderNameIndex* index)
 {
     const PathParts parts = SplitLastComponent(path);
     if (parts.name.empty())
         return std::nullopt;
-    std::optional<std::string> folder = ResolveFolder(parts.folder);
+    std::optional<std::string> folder = ResolveFolder(parts.folder, index);
     if (!folder)
         return std::nullopt;
     return PathParts{*folder, parts.name};
 }
 
-std::string ExistingSpelling(const std::string& path)
+std::string ExistingSpelling(const std::string& path, FolderNameIndex* index)
 {
-    return ResolvePathIgnoringCase(path).value_or(path);
+    return ResolvePathIgnoringCase(path, index).value_or(path);
 }
 
 }  // namespace dalvorn

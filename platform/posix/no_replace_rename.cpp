@@ -1,5 +1,7 @@
 #include "no_replace_rename.h"
 
+#include "copying_move.h"
+
 #include <fcntl.h>
 #include <stdio.h>
 #include <sys/syscall.h>
@@ -41,6 +43,8 @@ bool RenameWithoutReplacing(const std::string& from, const std::string& to)
 {
     if (RenameNoReplace(from.c_str(), to.c_str()) == 0)
         return true;
+    if (errno == EXDEV)
+        return MoveByCopying(from, to);
     if (!RenameRefusalUnsupported(errno))
         return false;
     return MoveByLinking(from, to);
@@ -52,7 +56,9 @@ bool MoveByLinking(const std::string& from, const std::string& to)
         return false;
     if (unlink(from.c_str()) == 0)
         return true;
+    const int error = errno;
     unlink(to.c_str());
+    errno = error;
     return false;
 }
 

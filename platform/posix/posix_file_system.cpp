@@ -1,6 +1,11 @@
 #include "posix_file_system.h"
 
 #include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
 
 #include <cerrno>
 #include <system_error>
@@ -26,26 +31,59 @@ std::optional<FolderIdentity> IdentityOf(const std::string& diskPath)
                           static_cast<unsigned long long>(status.st_ino)};
 }
 
-bool SameFolder(const std::string& left, const std::string& right)
+bool SameFile(const struct stat& left, const struct stat& right)
 {
-    if (left == right)
-        return true;
-    const auto leftIdentity = IdentityOf(left.empty() ? "." : left);
-    const auto rightIdentity = IdentityOf(right.empty() ? "." : right);
-    return leftIdentity && rightIdentity && leftIdentity->volume == rightIdentity->volume &&
-           leftIdentity->index == rightIdentity->index;
+    return left.st_dev == right.st_dev && left.st_ino == right.st_ino;
 }
 
-// As on Windows, a destination spelt in any letter case is taken, unless the
-// only such entry is the source itself (a rename that changes only case).
-bool DestinationTaken(const PathParts& source, const PathParts& destination)
+// True when the destination folder leads back to the source's own folder by
+// another path (a link), or names the source itself: nothing could move.
+bool DestinationIsSource(const PathParts& source, const PathParts& destination, FolderNameIndex& index)
 {
-    const bool sameFolder = SameFolder(source.folder, destination.folder);
-    for (const std::string& name : EntriesMatchingIgnoringCase(destination.folder, destination.name)) {
-        if (!(sameFolder && name == source.name))
-            return true;
+    if (source.folder == destination.folder)
+        return source.name == destination.name;
+    const auto sourceFolder = index.IdentityOf(source.folder);
+    return sourceFolder && sourceFolder == index.IdentityOf(destination.folder);
+}
+
+// The entries that stand in the destination's way: any spelling of its
+// name, except the source itself when the move only changes its case.
+std::vector<std::string> EntriesInTheWay(const PathParts& source, const PathParts& destination,
+                                         FolderNameIndex& index)
+{
+    std::vector<std::string> names = EntriesMatchingIgnoringCase(destination.folder, destination.name, &index);
+    if (source.folder == destination.folder)
+        names.erase(std::remove(names.begin(), names.end(), source.name), names.end());
+    return names;
+}
+
+// True when every entry in the way is another name of the source file, as
+// an interrupted move by linking leaves it.
+bool OnlyLinksToTheSource(const std::string& sourcePath, const std::string& folder,
+                          const std::vector<std::string>& names)
+{
+    struct stat source;
+    if (lstat(sourcePath.c_str(), &source) != 0 || !S_ISREG(source.st_mode))
+        return false;
+    for (const std::string& name : names) {
+        struct stat other;
+        if (lstat(AppendComponent(folder, name).c_str(), &other) != 0 || !SameFile(source, other))
+            return false;
     }
-    return false;
+    return true;
+}
+
+MoveOutcome OutcomeOfFailedRename(int error)
+{
+    switch (error) {
+    case EEXIST:
+    case ENOTEMPTY:
+        return MoveOutcome::Refused(MoveOutcome::Status::DestinationTaken);
+    case EXDEV:
+        return MoveOutcome::FailedBecause("the destination folder is on another volume");
+    default:
+        return MoveOutcome::FailedBecause(std::strerror(error));
+    }
 }
 
 // A folder that may exist but lies deeper than any path can reach must not
@@ -95,16 +133,35 @@ void PosixFileSystem::CreateFolder(const std::string& path)
     mkdir(AppendComponent(target->folder, target->name).c_str(), 0777);
 }
 
-bool PosixFileSystem::Move(const std::string& from, const std::string& to)
+MoveOutcome PosixFileSystem::Move(const std::string& from, const std::string& to)
 {
-    const std::optional<std::string> sourcePath = ResolvePathIgnoringCase(from);
-    const std::optional<PathParts> destination = ResolveParentIgnoringCase(to);
-    if (!sourcePath || !destination || IsDotEntry(destination->name))
-        return false;
+    index_.BeginOperation();
+    const std::optional<std::string> sourcePath = ResolvePathIgnoringCase(from, &index_);
+    if (!sourcePath)
+        return MoveOutcome::Refused(MoveOutcome::Status::SourceMissing);
+    const std::optional<PathParts> destination = ResolveParentIgnoringCase(to, &index_);
+    if (!destination || IsDotEntry(destination->name))
+        return MoveOutcome::FailedBecause("the destination folder does not exist");
     const PathParts source = SplitLastComponent(*sourcePath);
-    if (DestinationTaken(source, *destination))
-        return false;
-    return RenameWithoutReplacing(*sourcePath, AppendComponent(destination->folder, destination->name));
+    const std::vector<std::string> inTheWay = EntriesInTheWay(source, *destination, index_);
+    if (DestinationIsSource(source, *destination, index_))
+        return MoveOutcome::Refused(MoveOutcome::Status::DestinationIsSource);
+    if (!inTheWay.empty()) {
+        if (!OnlyLinksToTheSource(*sourcePath, destination->folder, inTheWay))
+            return MoveOutcome::Refused(MoveOutcome::Status::DestinationTaken);
+        // The file is at the destination already; only its old name is left.
+        if (!index_.Change({{source.folder, source.name, false}}, [&] { return unlink(sourcePath->c_str()) == 0; }))
+            return MoveOutcome::FailedBecause(std::strerror(errno));
+        return MoveOutcome::Done();
+    }
+    const std::string target = AppendComponent(destination->folder, destination->name);
+    const bool renamed = index_.Change({{source.folder, source.name, false}, {destination->folder, destination->name, true}},
+                                       [&] { return RenameWithoutReplacing(*sourcePath, target); });
+    // The rename is one step: once it succeeded, the file is at the target
+    // and gone from the source, which is known not to be the target.
+    if (!renamed)
+        return OutcomeOfFailedRename(errno);
+    return MoveOutcome::Done();
 }
 
 std::unique_ptr<ReadableFile> PosixFileSystem::OpenForReading(const std::string& path) const

@@ -9,6 +9,7 @@
 #include "wide_folder_listing.h"
 #include "win32_error_text.h"
 #include "win32_handle.h"
+#include "win32_move.h"
 #include "win32_readable_file.h"
 
 namespace dalvorn {
@@ -41,9 +42,9 @@ void Win32FileSystem::CreateFolder(const std::string& path)
     CreateDirectoryA(path.c_str(), nullptr);
 }
 
-bool Win32FileSystem::Move(const std::string& from, const std::string& to)
+MoveOutcome Win32FileSystem::Move(const std::string& from, const std::string& to)
 {
-    return MoveFileA(from.c_str(), to.c_str()) != FALSE;
+    return MoveFileWithoutLoss(from, to);
 }
 
 std::unique_ptr<ReadableFile> Win32FileSystem::OpenForReading(const std::string& path) const

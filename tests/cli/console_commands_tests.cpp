@@ -131,7 +131,8 @@ TEST_F(ConsoleCommands, FailedMoveAndRestore)
     tree.WriteFile("Gauges/unused/cessna.gau", "older");
     CapturedConsole move;
     EXPECT_EQ(RunMove(tree.Files(), MoveLine({"--yes"}), tree.Root(), move.Streams()), 1);
-    EXPECT_EQ(move.Errors(), "Remove: Move Failed\n");
+    EXPECT_EQ(move.Errors(),
+              "Remove: Move Failed\n\ncessna.gau: a file of that name is already in the destination folder\n");
 
     CapturedConsole restore;
     CommandLine line;

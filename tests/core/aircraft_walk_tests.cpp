@@ -53,7 +53,7 @@ public:
             visit(entry);
     }
     void CreateFolder(const std::string&) override {}
-    bool Move(const std::string&, const std::string&) override { return false; }
+    MoveOutcome Move(const std::string&, const std::string&) override { return {}; }
     std::unique_ptr<ReadableFile> OpenForReading(const std::string& path) const override
     {
         if (!isFile(path))

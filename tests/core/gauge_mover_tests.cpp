@@ -100,7 +100,7 @@ TEST_F(GaugeMover, ExistingDestinationStopsThePassWithoutReplacingIt)
     tree.WriteFile("Gauges/unused/my gauge.gau", "older copy");
     Scan();
     Move();
-    EXPECT_EQ(owner.errors, Lines{"Remove: Move Failed"});
+    EXPECT_EQ(owner.ErrorHeadlines(), Lines{"Remove: Move Failed"});
     EXPECT_TRUE(owner.reports.empty());
     EXPECT_EQ(owner.busyDepth, 0);
     // cessna.gau came first and went; the failed entry and the rest stay.
@@ -139,7 +139,7 @@ TEST_F(GaugeMover, SourceGoneSinceTheScanFailsTheMove)
     Scan();
     std::filesystem::remove(tree.HostPath("Gauges/Cessna.GAU"));
     Move();
-    EXPECT_EQ(owner.errors, Lines{"Remove: Move Failed"});
+    EXPECT_EQ(owner.ErrorHeadlines(), Lines{"Remove: Move Failed"});
     EXPECT_EQ(list.Count(), 4u);
 }
 
@@ -148,7 +148,7 @@ TEST_F(GaugeMover, AFileInTheWayOfUnusedFailsTheMove)
     tree.WriteFile("Gauges/unused", "not a folder");
     Scan();
     Move();
-    EXPECT_EQ(owner.errors, Lines{"Remove: Move Failed"});
+    EXPECT_EQ(owner.ErrorHeadlines(), Lines{"Remove: Move Failed"});
     EXPECT_EQ(tree.ReadFile("Gauges/unused"), "not a folder");
     EXPECT_EQ(tree.ReadFile("Gauges/Cessna.GAU"), "cessna bytes");
 }

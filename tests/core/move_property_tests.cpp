@@ -82,7 +82,7 @@ TEST(MoveProperty, NoGaugeIsLostOrDuplicated)
 
         EXPECT_EQ(ContentsNow(tree), built.contents);
         if (owner.reports.empty()) {
-            EXPECT_EQ(owner.errors, std::vector<std::string>{"Remove: Move Failed"});
+            EXPECT_EQ(owner.ErrorHeadlines(), std::vector<std::string>{"Remove: Move Failed"});
         } else {
             const testing::MoveReport& report = owner.reports[0];
             EXPECT_EQ(report.total, std::to_string(before));

@@ -45,13 +45,13 @@ void FaultInjectingFileSystem::CreateFolder(const std::string& path)
         real_.CreateFolder(path);
 }
 
-bool FaultInjectingFileSystem::Move(const std::string& from, const std::string& to)
+MoveOutcome FaultInjectingFileSystem::Move(const std::string& from, const std::string& to)
 {
     ++movesTried_;
     if (beforeMove_.second && beforeMove_.first == from)
         beforeMove_.second();
     if (WriteRefused(to))
-        return false;
+        return MoveOutcome::FailedBecause("access is denied");
     return real_.Move(from, to);
 }
 

@@ -38,7 +38,7 @@ public:
         real_.Enumerate(folder, pattern, visit);
     }
     void CreateFolder(const std::string& path) override;
-    bool Move(const std::string& from, const std::string& to) override;
+    MoveOutcome Move(const std::string& from, const std::string& to) override;
     std::unique_ptr<ReadableFile> OpenForReading(const std::string& path) const override;
     std::optional<FolderIdentity> IdentifyFolder(const std::string& path) const override
     {

@@ -63,7 +63,7 @@ TEST(PlainName, MoveTurnsNoOtherKeyIntoAPath)
         MoveSelectedGauges(tree.Files(), owner, tree.PathOf("sim"), table, list);
         list.Clear();
     }
-    EXPECT_EQ(owner.errors, (Lines{"Remove: Move Failed", "Remove: Move Failed"}));
+    EXPECT_EQ(owner.ErrorHeadlines(), (Lines{"Remove: Move Failed", "Remove: Move Failed"}));
     EXPECT_EQ(tree.ReadFile("victim.gau"), "victim");
     EXPECT_EQ(tree.NamesIn("sim/Gauges/unused"), Lines{});
 }

@@ -48,7 +48,7 @@ protected:
 
     void ExpectFailedPass() const
     {
-        EXPECT_EQ(owner.errors, kMoveFailed);
+        EXPECT_EQ(owner.ErrorHeadlines(), kMoveFailed);
         EXPECT_TRUE(owner.reports.empty());
         EXPECT_EQ(owner.busyDepth, 0);
         ExpectNoGaugeLostOrChanged();
@@ -88,11 +88,11 @@ TEST_F(MoveFault, DestinationThatIsAFolderStopsThePass)
 
 TEST_F(MoveFault, GaugeVanishingJustBeforeItsMoveStopsThePass)
 {
-    const std::string bravo = tree.Root() + files.Separator() + "gauges" + files.Separator() + "bravo.gau";
+    const std::string bravo = tree.Root() + files.Separator() + "Gauges" + files.Separator() + "bravo.gau";
     files.BeforeMoving(bravo, [this] { std::filesystem::remove(tree.HostPath("Gauges/bravo.GAU")); });
     ScanSimulatorFolder(files, owner, tree.Root(), table, list);
     MoveSelectedGauges(files, owner, tree.Root(), table, list);
-    EXPECT_EQ(owner.errors, kMoveFailed);
+    EXPECT_EQ(owner.ErrorHeadlines(), kMoveFailed);
     EXPECT_EQ(owner.busyDepth, 0);
     EXPECT_EQ(files.MovesTried(), 2);
     EXPECT_EQ(tree.NamesIn("Gauges"), (Lines{"charlie.gau", "unused", "used.gau"}));

@@ -44,7 +44,7 @@ protected:
                 return false;
             MoveSelectedGauges(tree.Files(), owner, tree.Root(), table, list);
         }
-        EXPECT_EQ(owner.errors, Lines{"Remove: Move Failed"});
+        EXPECT_EQ(owner.ErrorHeadlines(), Lines{"Remove: Move Failed"});
         EXPECT_TRUE(owner.reports.empty());
         EXPECT_EQ(owner.busyDepth, 0);
         EXPECT_EQ(GaugeInventory(tree).DifferenceFrom(before), "");

@@ -70,7 +70,7 @@ TEST_F(SharingFault, GaugeHeldOpenWithoutSharingCannotBeMoved)
         ASSERT_TRUE(held.IsOpen());
         Move();
     }
-    EXPECT_EQ(owner.errors, Lines{"Remove: Move Failed"});
+    EXPECT_EQ(owner.ErrorHeadlines(), Lines{"Remove: Move Failed"});
     EXPECT_TRUE(owner.reports.empty());
     EXPECT_EQ(owner.busyDepth, 0);
     EXPECT_EQ(GaugeInventory(tree).DifferenceFrom(before), "");
@@ -87,7 +87,7 @@ TEST_F(SharingFault, GaugeHeldOpenWithoutDeleteSharingCannotBeMoved)
         ASSERT_TRUE(held.IsOpen());
         Move();
     }
-    EXPECT_EQ(owner.errors, Lines{"Remove: Move Failed"});
+    EXPECT_EQ(owner.ErrorHeadlines(), Lines{"Remove: Move Failed"});
     EXPECT_EQ(GaugeInventory(tree).DifferenceFrom(before), "");
     EXPECT_EQ(list.Count(), 3u);
 }

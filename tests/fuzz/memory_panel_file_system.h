@@ -23,7 +23,7 @@ public:
     bool Exists(const std::string& path) const override { return IsPanel(path); }
     void Enumerate(const std::string&, const std::string&, const EntryVisitor&) const override {}
     void CreateFolder(const std::string&) override {}
-    bool Move(const std::string&, const std::string&) override { return false; }
+    MoveOutcome Move(const std::string&, const std::string&) override { return {}; }
     std::unique_ptr<ReadableFile> OpenForReading(const std::string& path) const override
     {
         if (!IsPanel(path))

@@ -40,7 +40,7 @@ TEST_F(CreateFolderTest, FolderOfAnotherCaseIsUsedInsteadOfANewOne)
     fileSystem.CreateFolder(root / "gauges/unused");
     EXPECT_EQ(CountEntries(root / "Gauges"), 2);
 
-    ASSERT_TRUE(fileSystem.Move(root / "gauges/cessna.gau", root / "gauges/unused/cessna.gau"));
+    ASSERT_TRUE(fileSystem.Move(root / "gauges/cessna.gau", root / "gauges/unused/cessna.gau").Succeeded());
     EXPECT_EQ(root.ReadFile("Gauges/Unused/cessna.gau"), "gauge");
 }
 

@@ -21,7 +21,7 @@ protected:
 
 TEST_F(MoveTest, MovesAFileFoundInAnyCaseUnderExactlyTheNewName)
 {
-    EXPECT_TRUE(fileSystem.Move(root / "gauges/cessna.gau", root / "gauges/unused/cessna.gau"));
+    EXPECT_TRUE(fileSystem.Move(root / "gauges/cessna.gau", root / "gauges/unused/cessna.gau").Succeeded());
 
     EXPECT_FALSE(root.Has("Gauges/Cessna.GAU"));
     EXPECT_EQ(root.ReadFile("Gauges/Unused/cessna.gau"), "cessna gauge");
@@ -31,7 +31,7 @@ TEST_F(MoveTest, NeverReplacesAnExistingFile)
 {
     root.WriteFile("Gauges/Unused/cessna.gau", "older copy");
 
-    EXPECT_FALSE(fileSystem.Move(root / "Gauges/Cessna.GAU", root / "Gauges/Unused/cessna.gau"));
+    EXPECT_FALSE(fileSystem.Move(root / "Gauges/Cessna.GAU", root / "Gauges/Unused/cessna.gau").Succeeded());
 
     EXPECT_EQ(root.ReadFile("Gauges/Cessna.GAU"), "cessna gauge");
     EXPECT_EQ(root.ReadFile("Gauges/Unused/cessna.gau"), "older copy");
@@ -41,7 +41,7 @@ TEST_F(MoveTest, DestinationSpeltInAnotherCaseCountsAsExisting)
 {
     root.WriteFile("Gauges/Unused/CESSNA.gau", "older copy");
 
-    EXPECT_FALSE(fileSystem.Move(root / "Gauges/Cessna.GAU", root / "Gauges/Unused/cessna.gau"));
+    EXPECT_FALSE(fileSystem.Move(root / "Gauges/Cessna.GAU", root / "Gauges/Unused/cessna.gau").Succeeded());
 
     EXPECT_EQ(root.ReadFile("Gauges/Cessna.GAU"), "cessna gauge");
     EXPECT_FALSE(root.Has("Gauges/Unused/cessna.gau"));
@@ -50,14 +50,14 @@ TEST_F(MoveTest, DestinationSpeltInAnotherCaseCountsAsExisting)
 
 TEST_F(MoveTest, FailsWithoutSourceOrDestinationFolder)
 {
-    EXPECT_FALSE(fileSystem.Move(root / "Gauges/learjet.gau", root / "Gauges/Unused/learjet.gau"));
-    EXPECT_FALSE(fileSystem.Move(root / "Gauges/cessna.gau", root / "Gauges/Missing/cessna.gau"));
+    EXPECT_FALSE(fileSystem.Move(root / "Gauges/learjet.gau", root / "Gauges/Unused/learjet.gau").Succeeded());
+    EXPECT_FALSE(fileSystem.Move(root / "Gauges/cessna.gau", root / "Gauges/Missing/cessna.gau").Succeeded());
     EXPECT_EQ(root.ReadFile("Gauges/Cessna.GAU"), "cessna gauge");
 }
 
 TEST_F(MoveTest, RenamingToAnotherCaseOfItsOwnNameIsAllowed)
 {
-    EXPECT_TRUE(fileSystem.Move(root / "Gauges/Cessna.GAU", root / "Gauges/cessna.gau"));
+    EXPECT_TRUE(fileSystem.Move(root / "Gauges/Cessna.GAU", root / "Gauges/cessna.gau").Succeeded());
 
     EXPECT_FALSE(root.Has("Gauges/Cessna.GAU"));
     EXPECT_EQ(root.ReadFile("Gauges/cessna.gau"), "cessna gauge");
@@ -67,7 +67,7 @@ TEST_F(MoveTest, RenamingToAnotherCaseIsRefusedWhenAThirdSpellingExists)
 {
     root.WriteFile("Gauges/CESSNA.GAU", "other gauge");
 
-    EXPECT_FALSE(fileSystem.Move(root / "Gauges/Cessna.GAU", root / "Gauges/cessna.gau"));
+    EXPECT_FALSE(fileSystem.Move(root / "Gauges/Cessna.GAU", root / "Gauges/cessna.gau").Succeeded());
     EXPECT_FALSE(root.Has("Gauges/cessna.gau"));
 }
 
@@ -76,8 +76,32 @@ TEST_F(MoveTest, MovesAFolderLikeARename)
     root.MakeFolder("Gauges/Old");
     root.WriteFile("Gauges/Old/a.gau", "a");
 
-    EXPECT_TRUE(fileSystem.Move(root / "gauges/old", root / "gauges/unused/Old"));
+    EXPECT_TRUE(fileSystem.Move(root / "gauges/old", root / "gauges/unused/Old").Succeeded());
     EXPECT_EQ(root.ReadFile("Gauges/Unused/Old/a.gau"), "a");
+}
+
+// The second move's lookup is served from the listing the first one kept.
+TEST_F(MoveTest, ACaseVariantMadeByAnotherProgramBetweenTwoMovesStopsTheSecond)
+{
+    root.WriteFile("Gauges/Learjet.gau", "learjet gauge");
+    ASSERT_TRUE(fileSystem.Move(root / "Gauges/Cessna.GAU", root / "Gauges/Unused/cessna.gau").Succeeded());
+    root.WriteFile("Gauges/Unused/LEARJET.GAU", "another program's file");
+
+    EXPECT_EQ(fileSystem.Move(root / "Gauges/Learjet.gau", root / "Gauges/Unused/learjet.gau").status,
+              MoveOutcome::Status::DestinationTaken);
+    EXPECT_EQ(root.ReadFile("Gauges/Learjet.gau"), "learjet gauge");
+    EXPECT_FALSE(root.Has("Gauges/Unused/learjet.gau"));
+}
+
+TEST_F(MoveTest, AFileThisProgramMovedInStopsALaterMoveOfTheSameName)
+{
+    root.MakeFolder("Gauges/Old");
+    root.WriteFile("Gauges/Old/CESSNA.gau", "other cessna");
+    ASSERT_TRUE(fileSystem.Move(root / "Gauges/Cessna.GAU", root / "Gauges/Unused/cessna.gau").Succeeded());
+
+    EXPECT_EQ(fileSystem.Move(root / "Gauges/Old/CESSNA.gau", root / "Gauges/Unused/Cessna.gau").status,
+              MoveOutcome::Status::DestinationTaken);
+    EXPECT_EQ(root.ReadFile("Gauges/Unused/cessna.gau"), "cessna gauge");
 }
 
 TEST(RenameWithoutReplacingTest, MovesAndNeverReplaces)

@@ -36,6 +36,15 @@ public:
         ++busyCalls;
     }
     void EndBusy() override { --busyDepth; }
+
+    // The errors without the detail a message gives after a blank line.
+    std::vector<std::string> ErrorHeadlines() const
+    {
+        std::vector<std::string> headlines;
+        for (const std::string& error : errors)
+            headlines.push_back(error.substr(0, error.find("\n\n")));
+        return headlines;
+    }
     void ShowMoveReport(const std::string& total, const std::string& left, const std::string& moved,
                         const std::string& destination) override
     {

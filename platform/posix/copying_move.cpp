@@ -1,0 +1,107 @@
+#include "copying_move.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+#include "no_replace_rename.h"
+
+namespace dalvorn {
+
+namespace {
+
+const char kCopySuffix[] = ".moving";
+
+class Descriptor {
+public:
+    explicit Descriptor(int descriptor) : descriptor_(descriptor) {}
+    ~Descriptor()
+    {
+        if (descriptor_ >= 0)
+            close(descriptor_);
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+
+    int Get() const { return descriptor_; }
+    // Closes now, as a write error may show only here.
+    bool Close()
+    {
+        const int descriptor = descriptor_;
+        descriptor_ = -1;
+        return close(descriptor) == 0;
+    }
+
+private:
+    int descriptor_;
+};
+
+bool WriteAll(int descriptor, const char* data, ssize_t size)
+{
+    while (size > 0) {
+        const ssize_t written = write(descriptor, data, static_cast<std::size_t>(size));
+        if (written < 0)
+            return false;
+        data += written;
+        size -= written;
+    }
+    return true;
+}
+
+bool CopyContents(const std::string& from, const std::string& to)
+{
+    Descriptor source(open(from.c_str(), O_RDONLY | O_CLOEXEC));
+    struct stat status;
+    if (source.Get() < 0 || fstat(source.Get(), &status) != 0)
+        return false;
+    if (!S_ISREG(status.st_mode)) {
+        errno = EXDEV;
+        return false;
+    }
+    // A copy left by an interrupted move is this program's own; it is
+    // started afresh.
+    Descriptor copy(open(to.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, status.st_mode & 07777));
+    if (copy.Get() < 0)
+        return false;
+    char buffer[64 * 1024];
+    for (;;) {
+        const ssize_t got = read(source.Get(), buffer, sizeof(buffer));
+        if (got < 0 || !WriteAll(copy.Get(), buffer, got))
+            return false;
+        if (got == 0)
+            break;
+    }
+    return fsync(copy.Get()) == 0 && copy.Close();
+}
+
+// Runs the cleanup without letting it change errno.
+void Undo(const std::string& path)
+{
+    const int error = errno;
+    unlink(path.c_str());
+    errno = error;
+}
+
+}  // namespace
+
+bool MoveByCopying(const std::string& from, const std::string& to)
+{
+    const std::string partial = to + kCopySuffix;
+    if (!CopyContents(from, partial)) {
+        Undo(partial);
+        return false;
+    }
+    if (!RenameWithoutReplacing(partial, to)) {
+        Undo(partial);
+        return false;
+    }
+    if (unlink(from.c_str()) != 0) {
+        Undo(to);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace dalvorn

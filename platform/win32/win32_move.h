@@ -1,0 +1,20 @@
+#pragma once
+// Moving one file with kernel32, so that a move that reports success really
+// moved the file, and one that fails leaves nothing behind.
+
+#include <string>
+
+#include "core/file_system.h"
+
+namespace dalvorn {
+
+// Moves `from` to `to` (ANSI paths), never replacing a file. A second name
+// of the file left at `from` by an interrupted move is removed. Callers
+// must rule out a destination folder that leads back to the source's
+// folder: the system reports such a move as done. Between
+// volumes the file is copied under a temporary name beside the destination
+// and renamed into place, so a failed or interrupted copy never takes the
+// gauge's name.
+MoveOutcome MoveFileWithoutLoss(const std::string& from, const std::string& to);
+
+}  // namespace dalvorn

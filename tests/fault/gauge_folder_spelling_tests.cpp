@@ -1,0 +1,46 @@
+// Where the file system tells letter case apart, a simulator folder may hold
+// both "Gauges" and "gauges": the move and the restore act on the folder the
+// scan listed, and never touch the other.
+
+#include <gtest/gtest.h>
+
+#include "core/folder_scan.h"
+#include "core/gauge_mover.h"
+#include "core/gauge_restorer.h"
+#include "core/gauge_usage_table.h"
+#include "core/memory_gauge_list.h"
+#include "support/recording_owner_window.h"
+#include "support/simulator_tree.h"
+
+namespace dalvorn {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+TEST(GaugeFolderSpelling, MoveAndRestoreActOnTheFolderTheScanListed)
+{
+    testing::SimulatorTree tree;
+    tree.AddGauge("alpha.gau", "listed alpha");
+    tree.WriteFile("gauges/alpha.gau", "other alpha");
+    tree.WriteFile("gauges/bravo.gau", "other bravo");
+    testing::RecordingOwnerWindow owner;
+    GaugeUsageTable table;
+    MemoryGaugeList list;
+
+    ScanSimulatorFolder(tree.Files(), owner, tree.Root(), table, list);
+    MoveSelectedGauges(tree.Files(), owner, tree.Root(), table, list);
+    ASSERT_EQ(owner.errors, Lines{});
+    ASSERT_EQ(owner.reports.size(), 1u);
+    EXPECT_EQ(owner.reports[0].moved, "1");
+    EXPECT_EQ(tree.ReadFile("Gauges/unused/alpha.gau"), "listed alpha");
+    EXPECT_EQ(tree.NamesIn("Gauges"), Lines{"unused"});
+    EXPECT_EQ(tree.NamesIn("gauges"), (Lines{"alpha.gau", "bravo.gau"}));
+
+    EXPECT_EQ(RestoreGauges(tree.Files(), tree.Root(), {}).restored, 1u);
+    EXPECT_EQ(tree.ReadFile("Gauges/alpha.gau"), "listed alpha");
+    EXPECT_EQ(tree.ReadFile("gauges/alpha.gau"), "other alpha");
+    EXPECT_EQ(tree.NamesIn("Gauges/unused"), Lines{});
+}
+
+}  // namespace
+}  // namespace dalvorn
