@@ -1,49 +1,10 @@
 #include "gauge_usage_table.h"
 
-#include <cstring>
-
 namespace dalvorn {
-
-namespace {
-
-const char kUserSeparator[] = ", ";
-
-// A plain substring search, tuned for lists of names that share their first
-// letters: a candidate must match the first and the last byte before the
-// whole name is compared.
-bool ContainsText(const std::string& text, const std::string& part)
-{
-    const std::size_t length = part.size();
-    if (length == 0)
-        return true;
-    if (length > text.size())
-        return false;
-    const char* position = text.data();
-    const char* const lastStart = text.data() + (text.size() - length);
-    while (position <= lastStart) {
-        position = static_cast<const char*>(std::memchr(position, part.front(), lastStart - position + 1));
-        if (position == nullptr)
-            return false;
-        if (position[length - 1] == part.back() && std::memcmp(position, part.data(), length - 1) == 0)
-            return true;
-        ++position;
-    }
-    return false;
-}
-
-}  // namespace
-
-bool GaugeUsageTable::Entry::EndsWithUser(const std::string& aircraft) const
-{
-    return users.size() - lastUserStart == aircraft.size() &&
-           users.compare(lastUserStart, aircraft.size(), aircraft) == 0;
-}
 
 void GaugeUsageTable::ResetGauge(const std::string& key)
 {
-    Entry& entry = entries_[key];
-    entry.users.clear();
-    entry.lastUserStart = 0;
+    entries_[key] = Entry();
 }
 
 void GaugeUsageTable::AddUser(const std::string& key, const std::string& aircraft)
@@ -52,14 +13,21 @@ void GaugeUsageTable::AddUser(const std::string& key, const std::string& aircraf
     if (found == entries_.end())
         return;
     Entry& entry = found->second;
-    // The last appended name is part of the list, so the search below would
-    // find it too; this only skips the search.
-    if (entry.EndsWithUser(aircraft) || ContainsText(entry.users, aircraft))
+    const SearchedName& name = AircraftOfTurn(aircraft);
+    if (entry.askedInTurn == turn_)
         return;
-    if (!entry.users.empty())
-        entry.users += kUserSeparator;
-    entry.lastUserStart = entry.users.size();
-    entry.users += aircraft;
+    entry.askedInTurn = turn_;
+    if (!entry.users.Contains(name))
+        entry.users.Append(name);
+}
+
+const SearchedName& GaugeUsageTable::AircraftOfTurn(const std::string& aircraft)
+{
+    if (turn_ == 0 || aircraft != turnAircraft_.Text()) {
+        turnAircraft_ = SearchedName(aircraft);
+        ++turn_;
+    }
+    return turnAircraft_;
 }
 
 void GaugeUsageTable::RemoveGauge(const std::string& key)
@@ -70,7 +38,7 @@ void GaugeUsageTable::RemoveGauge(const std::string& key)
 void GaugeUsageTable::ForEach(const Visitor& visit) const
 {
     for (const auto& [key, entry] : entries_)
-        visit(key, entry.users);
+        visit(key, entry.users.Text());
 }
 
 }  // namespace dalvorn

@@ -1,9 +1,13 @@
 #pragma once
 // Which aircraft use which gauge: gauge key -> users joined by ", ".
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <unordered_map>
+
+#include "searched_name.h"
+#include "user_list.h"
 
 namespace dalvorn {
 
@@ -24,20 +28,25 @@ public:
 
     std::size_t Size() const { return entries_.size(); }
     bool Contains(const std::string& key) const { return entries_.count(key) != 0; }
-    const std::string& Users(const std::string& key) const { return entries_.at(key).users; }
+    const std::string& Users(const std::string& key) const { return entries_.at(key).users.Text(); }
 
 private:
     struct Entry {
-        std::string users;
-        // Where the last appended name starts in `users`. An aircraft names
-        // the same gauge in line after line and panel after panel; seeing
-        // that it was the last one appended spares searching the whole list.
-        std::size_t lastUserStart = 0;
-
-        bool EndsWithUser(const std::string& aircraft) const;
+        UserList users;
+        // The turn of the aircraft last asked about for this gauge. Once
+        // asked, an aircraft is in the list, which only grows until reset;
+        // so the lines and panels that name the gauge again during the
+        // same turn need no answer of their own.
+        std::uint64_t askedInTurn = 0;
     };
 
+    // The aircraft of this turn: a turn lasts as long as AddUser is asked
+    // about the same aircraft, as while one aircraft's panels are read.
+    const SearchedName& AircraftOfTurn(const std::string& aircraft);
+
     std::unordered_map<std::string, Entry> entries_;
+    SearchedName turnAircraft_;
+    std::uint64_t turn_ = 0;
 };
 
 }  // namespace dalvorn
