@@ -1,5 +1,7 @@
 #include "user_list.h"
 
+#include <algorithm>
+
 namespace dalvorn {
 
 namespace {
@@ -9,6 +11,20 @@ const std::size_t kSeparatorLength = sizeof(kUserSeparator) - 1;
 const std::size_t kWordBits = 64;
 const unsigned kSmallestFilterLog = 9;
 const unsigned kHashBits = 32;
+// Denser filters would prove more names absent, at the cost of memory: at
+// two bytes per bit, about one absent aircraft name in two hundred has to be
+// searched for in a list like "Boeing 737-400 0001 Beech, ...".
+const std::size_t kBytesPerBit = 2;
+
+bool HasBit(const std::uint64_t* bits, std::uint32_t index)
+{
+    return (bits[index / kWordBits] >> (index % kWordBits)) & 1u;
+}
+
+void SetBit(std::uint64_t* bits, std::uint32_t index)
+{
+    bits[index / kWordBits] |= std::uint64_t{1} << (index % kWordBits);
+}
 
 }  // namespace
 
@@ -27,12 +43,14 @@ bool UserList::MayContain(const SearchedName& name) const
     }
     if (windowBits_.empty())
         return false;
-    const std::uint64_t* bits = windowBits_.data();
-    for (std::uint32_t hash : name.WindowHashes()) {
-        const std::uint32_t index = hash >> windowShift_;
-        if (!((bits[index / kWordBits] >> (index % kWordBits)) & 1u))
+    // From the end: names that share their first letters with many others
+    // ("Boeing 737-400 0012 ...") differ sooner there.
+    const std::uint64_t* const bits = windowBits_.data();
+    const unsigned shift = windowShift_;
+    const std::vector<std::uint32_t>& hashes = name.WindowHashes();
+    for (auto hash = hashes.rbegin(); hash != hashes.rend(); ++hash)
+        if (!HasBit(bits, *hash >> shift))
             return false;
-    }
     return true;
 }
 
@@ -49,13 +67,15 @@ void UserList::Append(const SearchedName& name)
         bytes_[word] |= name.Bytes()[word];
     for (std::size_t i = 0; i < separator; ++i)
         AddByte(bytes_, kUserSeparator[i]);
-    if (text_.size() > windowBits_.size() * kWordBits) {
+    if (text_.size() > kBytesPerBit * windowBits_.size() * kWordBits) {
         RebuildWindowFilter();
         return;
     }
     NoteWindowsStartingIn(oldSize >= kWindowLength - 1 ? oldSize - (kWindowLength - 1) : 0, oldSize + separator);
+    std::uint64_t* const bits = windowBits_.data();
+    const unsigned shift = windowShift_;
     for (std::uint32_t hash : name.WindowHashes())
-        NoteWindow(hash);
+        SetBit(bits, hash >> shift);
 }
 
 void UserList::Clear()
@@ -63,38 +83,34 @@ void UserList::Clear()
     *this = UserList();
 }
 
-// Grows the text by a quarter rather than doubling it, so that a long list
+// Grows the text by an eighth rather than doubling it, so that a long list
 // wastes little memory; still a constant number of copies per byte.
 void UserList::Reserve(std::size_t size)
 {
     if (size <= text_.capacity())
         return;
     std::string grown;
-    grown.reserve(size + size / 4);
+    grown.reserve(size + size / 8);
     grown = text_;
     text_.swap(grown);
-}
-
-void UserList::NoteWindow(std::uint32_t hash)
-{
-    const std::uint32_t index = hash >> windowShift_;
-    windowBits_[index / kWordBits] |= std::uint64_t{1} << (index % kWordBits);
 }
 
 void UserList::NoteWindowsStartingIn(std::size_t begin, std::size_t end)
 {
     if (text_.size() < kWindowLength)
         return;
+    const std::size_t stop = std::min(end, text_.size() - kWindowLength + 1);
     const char* const text = text_.data();
-    const std::size_t lastStart = text_.size() - kWindowLength;
-    for (std::size_t start = begin; start < end && start <= lastStart; ++start)
-        NoteWindow(FourByteHash(text + start));
+    std::uint64_t* const bits = windowBits_.data();
+    const unsigned shift = windowShift_;
+    for (std::size_t start = begin; start < stop; ++start)
+        SetBit(bits, FourByteHash(text + start) >> shift);
 }
 
 void UserList::RebuildWindowFilter()
 {
     unsigned log = kSmallestFilterLog;
-    while (log < kHashBits && (std::size_t{1} << log) < text_.size())
+    while (log < kHashBits && (kBytesPerBit << log) < text_.size())
         ++log;
     windowBits_.assign((std::size_t{1} << log) / kWordBits, 0);
     windowShift_ = kHashBits - log;

@@ -28,15 +28,15 @@ public:
 private:
     bool MayContain(const SearchedName& name) const;
     void Reserve(std::size_t size);
-    void NoteWindow(std::uint32_t hash);
     void NoteWindowsStartingIn(std::size_t begin, std::size_t end);
     void RebuildWindowFilter();
 
     std::string text_;
-    // A bit per hash of every four-byte window of the text, at least as many
-    // bits as the text has bytes, so that most absent names have a window
-    // whose bit is clear. Names shorter than a window are tested against
-    // the byte values the text holds.
+    // A bit per hash of every four-byte window of the text, at least one bit
+    // for every two bytes of text, so that most absent names have a window
+    // whose bit is clear (a name the filter lets through is searched for).
+    // Names shorter than a window are tested against the byte values the
+    // text holds.
     std::vector<std::uint64_t> windowBits_;
     unsigned windowShift_ = 0;
     ByteSet bytes_{};

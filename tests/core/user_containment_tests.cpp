@@ -65,12 +65,15 @@ struct Sequence {
     int operations;
     std::size_t longestName;
     std::size_t resetsPerThousand;  // as many removals again
+    std::size_t keys;
 };
 
 void ExpectSameAsPlainSearch(unsigned seed, const Sequence& sequence)
 {
     NameSource names(seed);
-    const std::vector<std::string> keys = {"a.gau", "b.gau", "c.gau"};
+    std::vector<std::string> keys;
+    for (std::size_t key = 0; key < sequence.keys; ++key)
+        keys.push_back(std::to_string(key) + ".gau");
     GaugeUsageTable table;
     std::map<std::string, std::string> plain;
     for (int operation = 0; operation < sequence.operations; ++operation) {
@@ -96,13 +99,19 @@ void ExpectSameAsPlainSearch(unsigned seed, const Sequence& sequence)
 TEST(UserContainment, ShortSequencesMatchThePlainSearch)
 {
     for (unsigned seed = 1; seed <= 3000; ++seed)
-        ExpectSameAsPlainSearch(seed, {60, 7, 30});
+        ExpectSameAsPlainSearch(seed, {60, 7, 30, 3});
 }
 
 TEST(UserContainment, LongListsThatOutgrowTheFilterMatchThePlainSearch)
 {
     for (unsigned seed = 1; seed <= 40; ++seed)
-        ExpectSameAsPlainSearch(seed, {3000, 16, 1});
+        ExpectSameAsPlainSearch(seed, {3000, 16, 1, 3});
+}
+
+TEST(UserContainment, ManyGaugesComingAndGoingMatchThePlainSearch)
+{
+    for (unsigned seed = 1; seed <= 100; ++seed)
+        ExpectSameAsPlainSearch(seed, {2000, 7, 150, 200});
 }
 
 TEST(UserContainment, SearchedNameFindsWhatStringFindFinds)
