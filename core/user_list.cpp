@@ -9,7 +9,7 @@ namespace {
 const char kUserSeparator[] = ", ";
 const std::size_t kSeparatorLength = sizeof(kUserSeparator) - 1;
 const std::size_t kWordBits = 64;
-const unsigned kSmallestFilterLog = 9;
+const unsigned kSmallestFilterLog = 10;
 const unsigned kHashBits = 32;
 // Denser filters would prove more names absent, at the cost of memory: at
 // two bytes per bit, about one absent aircraft name in two hundred has to be
