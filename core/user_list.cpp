@@ -12,8 +12,9 @@ const std::size_t kWordBits = 64;
 const unsigned kSmallestFilterLog = 10;
 const unsigned kHashBits = 32;
 // Denser filters would prove more names absent, at the cost of memory: at
-// two bytes per bit, about one absent aircraft name in two hundred has to be
-// searched for in a list like "Boeing 737-400 0001 Beech, ...".
+// two bytes per bit, about one absent aircraft name in two hundred is
+// searched for in lists like "Boeing 737-400 0001 Beech, ...", one in twenty
+// in long lists of many makers' names.
 const std::size_t kBytesPerBit = 2;
 
 bool HasBit(const std::uint64_t* bits, std::uint32_t index)
