@@ -24,11 +24,12 @@ class Command:
         self.cwd = cwd
         self.wall = []
         self.cpu = []
+        self.user = []
         self.peak_kb = None
 
     def run(self):
         """One run; gives (wall seconds, CPU seconds of the process and the
-        children it waited for)."""
+        children it waited for, the user-space part of that CPU time)."""
         before = resource.getrusage(resource.RUSAGE_CHILDREN)
         start = time.perf_counter()
         with open(self.output, "wb") as output:
@@ -38,8 +39,8 @@ class Command:
         if result.returncode not in self.accepted_status:
             raise RuntimeError("%s failed (%d): %s" % (self.name, result.returncode,
                                                        result.stderr.decode(errors="replace")))
-        cpu = (after.ru_utime - before.ru_utime) + (after.ru_stime - before.ru_stime)
-        return wall, cpu
+        user = after.ru_utime - before.ru_utime
+        return wall, user + (after.ru_stime - before.ru_stime), user
 
     def measure_peak_memory(self):
         """Peak resident set size in KB, from one run under /usr/bin/time -v."""
@@ -57,6 +58,10 @@ class Command:
     def cpu_median(self):
         return statistics.median(self.cpu)
 
+    @property
+    def user_median(self):
+        return statistics.median(self.user)
+
 
 def time_interleaved(commands, rounds, warmups=1, progress=None):
     """Runs every command `warmups` times, then `rounds` rounds of one run of
@@ -67,9 +72,10 @@ def time_interleaved(commands, rounds, warmups=1, progress=None):
     for round_number in range(rounds):
         order = commands[round_number % len(commands):] + commands[:round_number % len(commands)]
         for command in order:
-            wall, cpu = command.run()
+            wall, cpu, user = command.run()
             command.wall.append(wall)
             command.cpu.append(cpu)
+            command.user.append(user)
         if progress:
             progress("round %d/%d done" % (round_number + 1, rounds))
     for command in commands:

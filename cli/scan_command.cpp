@@ -12,7 +12,8 @@ int RunScan(FileSystem& fileSystem, const std::string& folder, const Console& co
 {
     ConsoleOwnerWindow owner(console.input, console.output, console.errors, false);
     GaugeUsageTable table;
-    MemoryGaugeList list;
+    // Printed once while the table is kept: the list need not copy its text.
+    MemoryGaugeList list(MemoryGaugeList::Texts::Borrowed);
     ScanSimulatorFolder(fileSystem, owner, folder, table, list);
     if (owner.ErrorShown())
         return 1;

@@ -8,9 +8,22 @@ namespace {
 const char kUsedByMarker[] = " (Used By: ";
 }
 
-std::string FormatGaugeLabel(const std::string& key, const std::string& users)
+LabelPieces GaugeLabelPieces(std::string_view key, std::string_view users)
 {
-    return key + kUsedByMarker + users + ")";
+    return {key, kUsedByMarker, users, ")"};
+}
+
+std::string FormatGaugeLabel(std::string_view key, std::string_view users)
+{
+    std::string label;
+    for (std::string_view piece : GaugeLabelPieces(key, users))
+        label += piece;
+    return label;
+}
+
+GaugeList::Entry GaugeList::AppendUsage(const std::string& key, const std::string& users)
+{
+    return Append(FormatGaugeLabel(key, users));
 }
 
 std::string KeyFromLabel(const std::string& label)
@@ -23,7 +36,7 @@ void RenderUsageTable(const GaugeUsageTable& table, GaugeList& list)
     list.SuspendRedraw();
     list.Clear();
     table.ForEach([&list](const std::string& key, const std::string& users) {
-        GaugeList::Entry entry = list.Append(FormatGaugeLabel(key, users));
+        GaugeList::Entry entry = list.AppendUsage(key, users);
         if (users.empty())
             list.SetChecked(entry);
     });

@@ -2,8 +2,10 @@
 // The ordered, flat list of gauge entries the user ticks. The main dialog
 // provides it over its tree control; the console uses MemoryGaugeList.
 
+#include <array>
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 namespace dalvorn {
 
@@ -17,6 +19,10 @@ public:
     virtual ~GaugeList() = default;
     virtual void Clear() = 0;
     virtual Entry Append(const std::string& label) = 0;
+    // Appends the entry of one gauge, labelled "key (Used By: users)". A list
+    // may keep the two texts instead of a copy of the label when its owner
+    // keeps them unchanged for the list's life (MemoryGaugeList::Texts).
+    virtual Entry AppendUsage(const std::string& key, const std::string& users);
     virtual void SetChecked(Entry entry) = 0;
     virtual void SortByLabel() = 0;
     virtual std::size_t Count() const = 0;
@@ -30,7 +36,11 @@ public:
 };
 
 // "key (Used By: users)"
-std::string FormatGaugeLabel(const std::string& key, const std::string& users);
+std::string FormatGaugeLabel(std::string_view key, std::string_view users);
+
+// The same label as the consecutive texts it is made of.
+using LabelPieces = std::array<std::string_view, 4>;
+LabelPieces GaugeLabelPieces(std::string_view key, std::string_view users);
 
 // The gauge key at the start of a label.
 std::string KeyFromLabel(const std::string& label);

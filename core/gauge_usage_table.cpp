@@ -1,76 +1,155 @@
 #include "gauge_usage_table.h"
 
-#include <cstring>
+#include <stdexcept>
 
 namespace dalvorn {
 
 namespace {
 
-const char kUserSeparator[] = ", ";
+const std::size_t kFirstSlotCount = 64;
 
-// A plain substring search, tuned for lists of names that share their first
-// letters: a candidate must match the first and the last byte before the
-// whole name is compared.
-bool ContainsText(const std::string& text, const std::string& part)
+std::uint32_t KeyHash(std::string_view key)
 {
-    const std::size_t length = part.size();
-    if (length == 0)
-        return true;
-    if (length > text.size())
-        return false;
-    const char* position = text.data();
-    const char* const lastStart = text.data() + (text.size() - length);
-    while (position <= lastStart) {
-        position = static_cast<const char*>(std::memchr(position, part.front(), lastStart - position + 1));
-        if (position == nullptr)
-            return false;
-        if (position[length - 1] == part.back() && std::memcmp(position, part.data(), length - 1) == 0)
-            return true;
-        ++position;
-    }
-    return false;
+    const std::size_t hash = std::hash<std::string_view>()(key);
+    return static_cast<std::uint32_t>(hash ^ (hash >> 32));
+}
+
+// True when `home` lies in the cyclic range (after, upTo].
+bool CyclicallyWithin(std::size_t after, std::size_t home, std::size_t upTo)
+{
+    return after <= upTo ? after < home && home <= upTo : after < home || home <= upTo;
 }
 
 }  // namespace
 
-bool GaugeUsageTable::Entry::EndsWithUser(const std::string& aircraft) const
-{
-    return users.size() - lastUserStart == aircraft.size() &&
-           users.compare(lastUserStart, aircraft.size(), aircraft) == 0;
-}
-
 void GaugeUsageTable::ResetGauge(const std::string& key)
 {
-    Entry& entry = entries_[key];
-    entry.users.clear();
-    entry.lastUserStart = 0;
+    if (2 * (keys_.size() + 1) > slots_.size())
+        GrowSlots();
+    const std::uint32_t hash = KeyHash(key);
+    Slot& slot = slots_[SlotOf(key, hash)];
+    if (slot.position != kNoPosition) {
+        Entry& entry = entries_[slot.position];
+        entry.users.Clear();
+        entry.askedInTurn = 0;
+        return;
+    }
+    slot = Slot{hash, static_cast<std::uint32_t>(keys_.size())};
+    keys_.push_back(key);
+    entries_.emplace_back();
 }
 
 void GaugeUsageTable::AddUser(const std::string& key, const std::string& aircraft)
 {
-    auto found = entries_.find(key);
-    if (found == entries_.end())
+    const std::uint32_t position = PositionOf(key);
+    if (position == kNoPosition)
         return;
-    Entry& entry = found->second;
-    // The last appended name is part of the list, so the search below would
-    // find it too; this only skips the search.
-    if (entry.EndsWithUser(aircraft) || ContainsText(entry.users, aircraft))
+    Entry& entry = entries_[position];
+    const SearchedName& name = AircraftOfTurn(aircraft);
+    if (entry.askedInTurn == turn_)
         return;
-    if (!entry.users.empty())
-        entry.users += kUserSeparator;
-    entry.lastUserStart = entry.users.size();
-    entry.users += aircraft;
+    entry.askedInTurn = turn_;
+    if (!entry.users.Contains(name))
+        entry.users.Append(name);
 }
 
+const SearchedName& GaugeUsageTable::AircraftOfTurn(const std::string& aircraft)
+{
+    if (turn_ == 0 || aircraft != turnAircraft_.Text()) {
+        turnAircraft_ = SearchedName(aircraft);
+        ++turn_;
+    }
+    return turnAircraft_;
+}
+
+// The last entry moves into the removed one's place.
 void GaugeUsageTable::RemoveGauge(const std::string& key)
 {
-    entries_.erase(key);
+    if (slots_.empty())
+        return;
+    const std::size_t slot = SlotOf(key, KeyHash(key));
+    const std::uint32_t position = slots_[slot].position;
+    if (position == kNoPosition)
+        return;
+    Vacate(slot);
+    const std::uint32_t last = static_cast<std::uint32_t>(keys_.size() - 1);
+    if (position != last) {
+        slots_[SlotOfPosition(last)].position = position;
+        keys_[position] = std::move(keys_[last]);
+        entries_[position] = std::move(entries_[last]);
+    }
+    keys_.pop_back();
+    entries_.pop_back();
 }
 
 void GaugeUsageTable::ForEach(const Visitor& visit) const
 {
-    for (const auto& [key, entry] : entries_)
-        visit(key, entry.users);
+    for (std::size_t position = 0; position < keys_.size(); ++position)
+        visit(keys_[position], entries_[position].users.Text());
+}
+
+const std::string& GaugeUsageTable::Users(const std::string& key) const
+{
+    const std::uint32_t position = PositionOf(key);
+    if (position == kNoPosition)
+        throw std::out_of_range("no gauge " + key);
+    return entries_[position].users.Text();
+}
+
+std::uint32_t GaugeUsageTable::PositionOf(std::string_view key) const
+{
+    return slots_.empty() ? kNoPosition : slots_[SlotOf(key, KeyHash(key))].position;
+}
+
+// Linear probing from the slot the hash points to.
+std::size_t GaugeUsageTable::SlotOf(std::string_view key, std::uint32_t hash) const
+{
+    const std::size_t mask = slots_.size() - 1;
+    std::size_t index = hash & mask;
+    while (slots_[index].position != kNoPosition &&
+           !(slots_[index].hash == hash && keys_[slots_[index].position] == key))
+        index = (index + 1) & mask;
+    return index;
+}
+
+std::size_t GaugeUsageTable::SlotOfPosition(std::uint32_t position) const
+{
+    const std::size_t mask = slots_.size() - 1;
+    std::size_t index = KeyHash(keys_[position]) & mask;
+    while (slots_[index].position != position)
+        index = (index + 1) & mask;
+    return index;
+}
+
+// Empties a slot and moves back every later slot of the same run that would
+// otherwise no longer be found from its home slot.
+void GaugeUsageTable::Vacate(std::size_t slot)
+{
+    const std::size_t mask = slots_.size() - 1;
+    std::size_t hole = slot;
+    for (std::size_t next = (hole + 1) & mask; slots_[next].position != kNoPosition; next = (next + 1) & mask) {
+        if (!CyclicallyWithin(hole, slots_[next].hash & mask, next)) {
+            slots_[hole] = slots_[next];
+            hole = next;
+        }
+    }
+    slots_[hole] = Slot{};
+}
+
+void GaugeUsageTable::GrowSlots()
+{
+    std::vector<Slot> old;
+    old.swap(slots_);
+    slots_.assign(old.empty() ? kFirstSlotCount : 2 * old.size(), Slot{});
+    const std::size_t mask = slots_.size() - 1;
+    for (const Slot& slot : old) {
+        if (slot.position == kNoPosition)
+            continue;
+        std::size_t index = slot.hash & mask;
+        while (slots_[index].position != kNoPosition)
+            index = (index + 1) & mask;
+        slots_[index] = slot;
+    }
 }
 
 }  // namespace dalvorn
