@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <string>
 
 #include "no_replace_rename.h"
 
@@ -13,10 +14,12 @@ namespace dalvorn {
 namespace {
 
 const char kCopySuffix[] = ".moving";
+const int kPartialNameAttempts = 100;
 
 class Descriptor {
 public:
     explicit Descriptor(int descriptor) : descriptor_(descriptor) {}
+    Descriptor(Descriptor&& other) noexcept : descriptor_(other.descriptor_) { other.descriptor_ = -1; }
     ~Descriptor()
     {
         if (descriptor_ >= 0)
@@ -50,8 +53,26 @@ bool WriteAll(int descriptor, const char* data, ssize_t size)
     return true;
 }
 
-bool CopyContents(const std::string& from, const std::string& to)
+// A new file beside `to` for the copy, never one that exists already: a
+// name in the destination folder may be anybody's, even a link leading out
+// of it. A copy left by an interrupted move stays where it is.
+Descriptor CreatePartialCopy(const std::string& to, mode_t mode, std::string& partial)
 {
+    for (int attempt = 0; attempt < kPartialNameAttempts; ++attempt) {
+        partial = to + kCopySuffix + (attempt == 0 ? std::string() : std::to_string(attempt));
+        Descriptor copy(open(partial.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode));
+        if (copy.Get() >= 0 || errno != EEXIST)
+            return copy;
+    }
+    partial.clear();
+    return Descriptor(-1);
+}
+
+// Copies the file's contents into a partial copy it creates; `partial`
+// names it when it was created, even if the copy then failed.
+bool CopyContents(const std::string& from, const std::string& to, std::string& partial)
+{
+    partial.clear();
     Descriptor source(open(from.c_str(), O_RDONLY | O_CLOEXEC));
     struct stat status;
     if (source.Get() < 0 || fstat(source.Get(), &status) != 0)
@@ -60,11 +81,11 @@ bool CopyContents(const std::string& from, const std::string& to)
         errno = EXDEV;
         return false;
     }
-    // A copy left by an interrupted move is this program's own; it is
-    // started afresh.
-    Descriptor copy(open(to.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, status.st_mode & 07777));
-    if (copy.Get() < 0)
+    Descriptor copy = CreatePartialCopy(to, status.st_mode & 07777, partial);
+    if (copy.Get() < 0) {
+        partial.clear();
         return false;
+    }
     char buffer[64 * 1024];
     for (;;) {
         const ssize_t got = read(source.Get(), buffer, sizeof(buffer));
@@ -80,7 +101,8 @@ bool CopyContents(const std::string& from, const std::string& to)
 void Undo(const std::string& path)
 {
     const int error = errno;
-    unlink(path.c_str());
+    if (!path.empty())
+        unlink(path.c_str());
     errno = error;
 }
 
@@ -88,8 +110,8 @@ void Undo(const std::string& path)
 
 bool MoveByCopying(const std::string& from, const std::string& to)
 {
-    const std::string partial = to + kCopySuffix;
-    if (!CopyContents(from, partial)) {
+    std::string partial;
+    if (!CopyContents(from, to, partial)) {
         Undo(partial);
         return false;
     }

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <optional>
+#include <string>
 
 #include "win32_error_text.h"
 #include "win32_handle.h"
@@ -12,6 +13,7 @@ namespace dalvorn {
 namespace {
 
 const wchar_t kCopySuffix[] = L".moving";
+const int kPartialNameAttempts = 100;
 
 std::wstring Widened(const std::string& text)
 {
@@ -131,16 +133,33 @@ MoveOutcome ConfirmMoved(const std::wstring& source, const std::wstring& target)
     return MoveOutcome::Done();
 }
 
+// Copies the source into a new file beside the target, never into one that
+// exists already (a name in the destination folder may be anybody's); on
+// success `partial` names the copy. A failed copy is removed.
+MoveOutcome CopyToPartial(const std::wstring& source, const std::wstring& target, std::wstring& partial)
+{
+    for (int attempt = 0; attempt < kPartialNameAttempts; ++attempt) {
+        partial = target + kCopySuffix + (attempt == 0 ? std::wstring() : std::to_wstring(attempt));
+        if (CopyFileW(source.c_str(), partial.c_str(), TRUE))
+            return MoveOutcome::Done();
+        const DWORD error = GetLastError();
+        if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS) {
+            // The copy got as far as its own new name: the remains are ours.
+            DeleteFileW(partial.c_str());
+            return OutcomeOfError(error);
+        }
+    }
+    return OutcomeOfError(ERROR_FILE_EXISTS);
+}
+
 // The copy takes the gauge's name only once it is whole; the source goes
 // only once the copy has its name. Whatever fails undoes what came before.
 MoveOutcome MoveAcrossVolumes(const std::wstring& source, const std::wstring& target)
 {
-    const std::wstring partial = target + kCopySuffix;
-    if (!CopyFileW(source.c_str(), partial.c_str(), FALSE)) {
-        const DWORD error = GetLastError();
-        DeleteFileW(partial.c_str());
-        return OutcomeOfError(error);
-    }
+    std::wstring partial;
+    MoveOutcome copied = CopyToPartial(source, target, partial);
+    if (!copied.Succeeded())
+        return copied;
     if (!MoveFileExW(partial.c_str(), target.c_str(), 0)) {
         const DWORD error = GetLastError();
         DeleteFileW(partial.c_str());
