@@ -42,7 +42,7 @@ INT_PTR RunAboutBox(const std::function<void(WindowDriver&, HWND)>& script)
 TEST(AboutDialog, ControlsFollowTheTemplate)
 {
     RunAboutBox([](WindowDriver&, HWND about) {
-        ExpectControlsInTemplateOrder(about, kAboutTemplate);
+        ExpectControlsInTemplateOrder(about, IDD_ABOUTBOX, kAboutTemplate);
         EXPECT_EQ(::SendMessageA(about, DM_GETDEFID, 0, 0), MAKELONG(IDOK, DC_HASDEFID));
     });
 }

@@ -29,10 +29,15 @@ struct TemplateControl {
     DWORD flags;       // further style bits the control carries
 };
 
-// Expects the dialog's children to be exactly `controls`, in this order.
-// Images size their control to the picture, so only their top left corner
-// is compared.
-void ExpectControlsInTemplateOrder(HWND dialog, const std::vector<TemplateControl>& controls);
+// Each control's rectangle (x, y, width, height in dialog units) as the
+// compiled template `templateId` in this program's resources holds it.
+std::vector<RECT> CompiledControlUnits(int templateId);
+
+// Expects the compiled template `templateId` to hold exactly the rectangles
+// of `controls`, and the dialog's children to be exactly `controls`, in this
+// order. Images size their window to the picture, so only their top left
+// corner is compared on screen.
+void ExpectControlsInTemplateOrder(HWND dialog, int templateId, const std::vector<TemplateControl>& controls);
 
 // The size in pixels of the bitmap a static image control shows.
 SIZE ShownBitmapSize(HWND control);

@@ -8,6 +8,7 @@
 #include <commctrl.h>
 
 #include <cstdlib>
+#include <iterator>
 
 #include "dialog_geometry.h"
 #include "registry_value_scope.h"
@@ -76,10 +77,14 @@ void RunMainDialog(const std::function<void(WindowDriver&, HWND)>& script)
 TEST(MainDialogLayout, ControlsFollowTheTemplateInTabOrder)
 {
     RunMainDialog([](WindowDriver&, HWND dialog) {
+        const std::vector<RECT> compiled = CompiledControlUnits(IDD_DALVORN_DIALOG);
+        ASSERT_EQ(compiled.size(), std::size(kTemplateOrder));
         HWND control = ::GetWindow(dialog, GW_CHILD);
-        for (const ControlLayout& expected : kTemplateOrder) {
+        for (size_t i = 0; i < compiled.size(); ++i) {
+            const ControlLayout& expected = kTemplateOrder[i];
             ASSERT_NE(control, nullptr) << "missing control " << expected.id;
             SCOPED_TRACE(expected.text);
+            EXPECT_EQ(Describe(compiled[i]), Describe(expected.units));
             EXPECT_EQ(::GetDlgCtrlID(control), expected.id);
             EXPECT_EQ(ClassName(control), expected.className);
             EXPECT_EQ(WindowDriver::Text(control), expected.text);

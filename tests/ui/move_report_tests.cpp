@@ -52,7 +52,7 @@ void RunReport(const std::function<void(WindowDriver&, HWND)>& script)
 TEST(MoveReportDialog, ShowsItsTextsInTheControlsOfTheTemplate)
 {
     RunReport([](WindowDriver&, HWND report) {
-        ExpectControlsInTemplateOrder(report, kReportTemplate);
+        ExpectControlsInTemplateOrder(report, IDD_MOVE_REPORT, kReportTemplate);
         EXPECT_EQ(::SendMessageA(report, DM_GETDEFID, 0, 0), MAKELONG(IDOK, DC_HASDEFID));
         const SIZE image = ShownBitmapSize(::GetDlgItem(report, IDC_DONATE));
         EXPECT_EQ(image.cx, 73);
