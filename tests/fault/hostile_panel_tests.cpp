@@ -6,13 +6,8 @@
 
 #include <fstream>
 
-#include "core/folder_scan.h"
-#include "core/gauge_usage_table.h"
-#include "core/memory_gauge_list.h"
 #include "fault_injecting_file_system.h"
-#include "support/gauge_list_text.h"
-#include "support/recording_owner_window.h"
-#include "support/simulator_tree.h"
+#include "support/simulator_fixture.h"
 
 namespace dalvorn {
 namespace {
@@ -33,14 +28,9 @@ void WriteHugeOneLinePanel(const testing::SimulatorTree& tree, const std::string
         file.write(block.data(), static_cast<std::streamsize>(std::min(block.size(), bytes - written)));
 }
 
-class HostilePanel : public ::testing::Test {
+class HostilePanel : public testing::SimulatorFixture {
 protected:
     void Scan(FileSystem& files) { ScanSimulatorFolder(files, owner, tree.Root(), table, list); }
-
-    testing::SimulatorTree tree;
-    testing::RecordingOwnerWindow owner;
-    GaugeUsageTable table;
-    MemoryGaugeList list;
 };
 
 TEST_F(HostilePanel, ReadErrorPartWayThroughEndsTheScanKeepingTheList)

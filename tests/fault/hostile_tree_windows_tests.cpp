@@ -9,13 +9,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "core/folder_scan.h"
-#include "core/gauge_mover.h"
-#include "core/gauge_usage_table.h"
-#include "core/memory_gauge_list.h"
-#include "support/gauge_list_text.h"
-#include "support/recording_owner_window.h"
-#include "support/simulator_tree.h"
+#include "support/simulator_fixture.h"
 
 namespace dalvorn {
 namespace {
@@ -49,19 +43,7 @@ std::string ReadWide(const fs::path& path)
     return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }
 
-class HostileTree : public ::testing::Test {
-protected:
-    Lines Scan(const std::string& folder)
-    {
-        ScanSimulatorFolder(tree.Files(), owner, folder, table, list);
-        return ListLines(list);
-    }
-
-    testing::SimulatorTree tree;
-    testing::RecordingOwnerWindow owner;
-    GaugeUsageTable table;
-    MemoryGaugeList list;
-};
+using HostileTree = testing::SimulatorFixture;
 
 // A panel whose path reaches past the limit, or lies in a folder that cannot
 // be listed for the length of its path, ends the scan: skipped, its gauges
@@ -97,7 +79,7 @@ TEST_F(HostileTree, SimulatorFolderBeyondThePathLimitIsNotFound)
     tree.WriteFile(relative + "/Gauges/a.gau", "a");
     EXPECT_EQ(Scan(tree.PathOf(relative)), Lines{});
     EXPECT_EQ(owner.errors, Lines{"Scan: Folder not found"});
-    MoveSelectedGauges(tree.Files(), owner, tree.PathOf(relative), table, list);
+    Move(tree.PathOf(relative));
     EXPECT_EQ(owner.errors, (Lines{"Scan: Folder not found", "Remove: FS2002 folder not found"}));
     EXPECT_EQ(tree.ReadFile(relative + "/Gauges/a.gau"), "a");
 }
@@ -118,7 +100,7 @@ TEST_F(HostileTree, NamesOutsideTheCodePageAreNeitherListedNorMovedNorWalked)
     WriteWide(foreignAircraft / "panel.cfg", "gauge00=plain,1\n");
 
     EXPECT_EQ(Scan(tree.Root()), Lines{"[x] plain.gau (Used By: )"});
-    MoveSelectedGauges(tree.Files(), owner, tree.Root(), table, list);
+    Move();
     EXPECT_EQ(owner.errors, Lines{});
     EXPECT_EQ(ReadWide(foreignGauge), "foreign bytes");
     EXPECT_EQ(tree.ReadFile("Gauges/unused/plain.gau"), "plain bytes");

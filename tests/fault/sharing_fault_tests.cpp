@@ -6,15 +6,9 @@
 
 #include <windows.h>
 
-#include "core/folder_scan.h"
-#include "core/gauge_mover.h"
-#include "core/gauge_usage_table.h"
-#include "core/memory_gauge_list.h"
 #include "gauge_inventory.h"
 #include "platform/win32/win32_handle.h"
-#include "support/gauge_list_text.h"
-#include "support/recording_owner_window.h"
-#include "support/simulator_tree.h"
+#include "support/simulator_fixture.h"
 
 namespace dalvorn {
 namespace {
@@ -29,22 +23,13 @@ FileHandle HoldOpen(const std::string& path, DWORD shareMode)
     return FileHandle(CreateFileA(path.c_str(), GENERIC_READ, shareMode, nullptr, OPEN_EXISTING, 0, nullptr));
 }
 
-class SharingFault : public ::testing::Test {
+class SharingFault : public testing::SimulatorFixture {
 protected:
     void SetUp() override
     {
-        tree.AddGauge("alpha.gau", "alpha bytes");
-        tree.AddGauge("bravo.gau", "bravo bytes");
-        tree.AddGauge("charlie.gau", "charlie bytes");
+        tree.AddGauges({{"alpha.gau", "alpha bytes"}, {"bravo.gau", "bravo bytes"}, {"charlie.gau", "charlie bytes"}});
         tree.AddPanel("c172", "gauge00=charlie,1\n");
     }
-    void Scan() { ScanSimulatorFolder(tree.Files(), owner, tree.Root(), table, list); }
-    void Move() { MoveSelectedGauges(tree.Files(), owner, tree.Root(), table, list); }
-
-    testing::SimulatorTree tree;
-    testing::RecordingOwnerWindow owner;
-    GaugeUsageTable table;
-    MemoryGaugeList list;
 };
 
 TEST_F(SharingFault, GaugeHeldOpenWithoutSharingCannotBeMoved)

@@ -23,6 +23,12 @@ void SimulatorTree::AddGauge(const std::string& fileName, const std::string& con
     WriteFile("Gauges/" + fileName, content);
 }
 
+void SimulatorTree::AddGauges(const std::vector<std::pair<std::string, std::string>>& gauges) const
+{
+    for (const auto& [fileName, content] : gauges)
+        AddGauge(fileName, content);
+}
+
 void SimulatorTree::AddPanel(const std::string& aircraftFolder, const std::string& content) const
 {
     WriteFile("Aircraft/" + aircraftFolder + "/panel.cfg", content);

@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/file_system.h"
@@ -18,6 +19,8 @@ public:
     bool ExistsExactly(const std::string& relativePath) const;
 
     void AddGauge(const std::string& fileName, const std::string& content = "gauge") const;
+    // Each gauge with its content.
+    void AddGauges(const std::vector<std::pair<std::string, std::string>>& gauges) const;
     void AddPanel(const std::string& aircraftFolder, const std::string& content) const;
 
     // The names in a folder, sorted, as the host spells them.
