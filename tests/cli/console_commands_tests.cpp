@@ -41,7 +41,7 @@ private:
     std::FILE* errors_;
 };
 
-class ConsoleCommands : public testing::SimulatorFixture {
+class ConsoleCommands : public test_support::SimulatorFixture {
 protected:
     void SetUp() override
     {
@@ -152,7 +152,7 @@ TEST_F(ConsoleCommands, RestoreWithoutTheGaugeFolderSaysSo)
 // as in the dialog, and nothing is moved.
 TEST_F(ConsoleCommands, AnUnreadablePanelDuringTheMovesScanIsAScanError)
 {
-    testing::FaultInjectingFileSystem files(tree.Files());
+    test_support::FaultInjectingFileSystem files(tree.Files());
     files.FailReadsAfter(0);
     CapturedConsole console;
     EXPECT_EQ(RunMove(files, MoveLine({"--yes"}), tree.Root(), console.Streams()), 1);

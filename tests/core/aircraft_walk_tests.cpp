@@ -20,7 +20,7 @@ namespace {
 
 // Folders and files described by functions of the path, so that a test can
 // build trees no real file system holds.
-class ScriptedFileSystem : public testing::FakeFileSystem {
+class ScriptedFileSystem : public test_support::FakeFileSystem {
 public:
     std::function<std::vector<DirectoryEntry>(const std::string& folder)> list;
     std::function<bool(const std::string& path)> isFile;
@@ -39,7 +39,7 @@ public:
         if (!isFile(path))
             return FakeFileSystem::OpenForReading(path);
         ++panelsOpened;
-        return std::make_unique<testing::MemoryFile>(panelText);
+        return std::make_unique<test_support::MemoryFile>(panelText);
     }
     std::optional<FolderIdentity> IdentifyFolder(const std::string& path) const override { return identify(path); }
 };
@@ -89,7 +89,7 @@ TEST(AircraftWalk, FolderThatListsNothingStillHasItsPanelLookedUp)
 
 // Where letter case tells names apart, a folder can hold panel.cfg in
 // several spellings; the walk must read the one a lookup of the path reads.
-class PanelSpellings : public ::testing::Test {
+class PanelSpellings : public testing::Test {
 protected:
     void WritePanel(const std::string& name)
     {
@@ -132,7 +132,7 @@ protected:
         return used;
     }
 
-    testing::SimulatorTree tree;
+    test_support::SimulatorTree tree;
     GaugeUsageTable table;
 };
 

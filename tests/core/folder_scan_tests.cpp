@@ -7,10 +7,10 @@
 namespace dalvorn {
 namespace {
 
-using testing::ListLines;
+using test_support::ListLines;
 using Lines = std::vector<std::string>;
 
-using FolderScan = testing::SimulatorFixture;
+using FolderScan = test_support::SimulatorFixture;
 
 TEST_F(FolderScan, ListsEveryGaugeSortedWithUnusedTicked)
 {

@@ -10,7 +10,7 @@
 namespace dalvorn {
 namespace {
 
-using testing::ListLines;
+using test_support::ListLines;
 
 TEST(GaugeLabel, FormatAndKeyRoundTrip)
 {
@@ -69,7 +69,7 @@ TEST(MemoryGaugeList, BorrowedTextsListAndSortAsCopiedLabels)
         MemoryGaugeList borrowed(MemoryGaugeList::Texts::Borrowed);
         RenderUsageTable(table, copied);
         RenderUsageTable(table, borrowed);
-        ASSERT_EQ(testing::ListLines(borrowed), testing::ListLines(copied)) << "trial " << trial;
+        ASSERT_EQ(test_support::ListLines(borrowed), test_support::ListLines(copied)) << "trial " << trial;
         table.ForEach([&](const std::string& key, const std::string&) {
             ASSERT_EQ(borrowed.Label(borrowed.FindByKey(key)), copied.Label(copied.FindByKey(key)));
         });

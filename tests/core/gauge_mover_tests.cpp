@@ -5,10 +5,10 @@
 namespace dalvorn {
 namespace {
 
-using testing::ListLines;
+using test_support::ListLines;
 using Lines = std::vector<std::string>;
 
-class GaugeMover : public testing::SimulatorFixture {
+class GaugeMover : public test_support::SimulatorFixture {
 protected:
     void SetUp() override
     {
@@ -19,7 +19,7 @@ protected:
     void Tick(const std::string& key, bool checked) { list.SetChecked(list.FindByKey(key), checked); }
     std::string Destination() const
     {
-        const char separator = const_cast<testing::SimulatorTree&>(tree).Files().Separator();
+        const char separator = const_cast<test_support::SimulatorTree&>(tree).Files().Separator();
         return tree.Root() + separator + "gauges" + separator + "unused" + separator;
     }
 };
@@ -109,7 +109,7 @@ TEST_F(GaugeMover, MissingGaugesFolderIsReported)
 TEST_F(GaugeMover, WorksInTheFolderNowInTheField)
 {
     Scan();
-    testing::SimulatorTree other;
+    test_support::SimulatorTree other;
     other.AddGauge("zulu.gau", "other zulu");
     Tick("cessna.gau", false);
     Tick("my gauge.gau", false);

@@ -8,7 +8,7 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-class GaugeRestorer : public testing::SimulatorFixture {
+class GaugeRestorer : public test_support::SimulatorFixture {
 protected:
     void SetUp() override
     {

@@ -35,12 +35,12 @@ std::string Utf16LeWithMark(const std::u16string& text)
 }
 
 // A gauge file named in UTF-8, created under that name on either platform.
-void AddGaugeNamedInUtf8(const testing::SimulatorTree& tree, const std::string& utf8Name)
+void AddGaugeNamedInUtf8(const test_support::SimulatorTree& tree, const std::string& utf8Name)
 {
     std::ofstream(tree.HostPath("Gauges") / std::filesystem::u8path(utf8Name), std::ios::binary) << "gauge";
 }
 
-using PanelText = testing::SimulatorFixture;
+using PanelText = test_support::SimulatorFixture;
 
 TEST_F(PanelText, EveryEncodingNamesGaugesInTheOtherLetterCase)
 {

@@ -7,7 +7,7 @@
 namespace dalvorn {
 namespace {
 
-using testing::MemoryFile;
+using test_support::MemoryFile;
 
 std::vector<std::string> LinesOf(const std::string& content, std::size_t piece = MemoryFile::kWhole)
 {
@@ -61,7 +61,7 @@ TEST(TextLineReader, LongLinesAcrossManyChunks)
 
 TEST(TextLineReader, MissingFileOrFolderRaisesWithThePath)
 {
-    testing::SimulatorTree tree;
+    test_support::SimulatorTree tree;
     tree.MakeFolder("panel.cfg");
     for (const std::string& path : {tree.PathOf("panel.cfg"), tree.PathOf("missing.cfg")}) {
         try {
@@ -76,7 +76,7 @@ TEST(TextLineReader, MissingFileOrFolderRaisesWithThePath)
 
 TEST(TextLineReader, ReadsARealFile)
 {
-    testing::SimulatorTree tree;
+    test_support::SimulatorTree tree;
     tree.WriteFile("panel.cfg", "[Window00]\r\ngauge00=Cessna!Airspeed, 1\r\n");
     TextLineReader reader(tree.Files(), tree.PathOf("panel.cfg"));
     std::string line;

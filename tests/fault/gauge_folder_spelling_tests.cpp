@@ -12,7 +12,7 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-using GaugeFolderSpelling = testing::SimulatorFixture;
+using GaugeFolderSpelling = test_support::SimulatorFixture;
 
 TEST_F(GaugeFolderSpelling, MoveAndRestoreActOnTheFolderTheScanListed)
 {

@@ -14,7 +14,7 @@ namespace {
 using Lines = std::vector<std::string>;
 
 // Code page 932, whose double-byte characters may end in the byte '\'.
-class ShiftJisFileSystem : public testing::FaultInjectingFileSystem {
+class ShiftJisFileSystem : public test_support::FaultInjectingFileSystem {
 public:
     using FaultInjectingFileSystem::FaultInjectingFileSystem;
     bool IsLeadByte(char byte) const override
@@ -24,7 +24,7 @@ public:
     }
 };
 
-using PlainName = testing::SimulatorFixture;
+using PlainName = test_support::SimulatorFixture;
 
 TEST_F(PlainName, IsOneEntryOfTheFolderThatWindowsCanOpen)
 {

@@ -17,10 +17,10 @@ namespace dalvorn {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::ListLines;
+using test_support::ListLines;
 using Lines = std::vector<std::string>;
 
-class HostileTree : public testing::SimulatorFixture {
+class HostileTree : public test_support::SimulatorFixture {
 protected:
     void Link(const std::string& relativePath, const fs::path& target)
     {
@@ -103,7 +103,7 @@ TEST_F(HostileTree, FolderBeyondTheLongestPathEndsTheScan)
     tree.AddGauge("near.gau");
     tree.AddGauge("far.gau");
     tree.MakeFolder("Aircraft");
-    const testing::DeepFolderChain chain(tree.PathOf("Aircraft"), std::string(240, 'n'), 24);
+    const test_support::DeepFolderChain chain(tree.PathOf("Aircraft"), std::string(240, 'n'), 24);
     chain.WriteFile(8, "panel.cfg", "gauge00=near,1\n");
     chain.WriteFile(24, "panel.cfg", "gauge00=far,1\n");
     int firstTooDeep = 1;
@@ -125,7 +125,7 @@ TEST_F(HostileTree, TwoThousandNestedFoldersAreWalkedToTheBottom)
     tree.AddGauge("bottom.gau");
     tree.MakeFolder("Aircraft/tall");
     const int depth = 2000;
-    const testing::DeepFolderChain chain(tree.PathOf("Aircraft/tall"), "d", depth);
+    const test_support::DeepFolderChain chain(tree.PathOf("Aircraft/tall"), "d", depth);
     ASSERT_LT(chain.PathAt(depth).size() + sizeof("/panel.cfg"), 4096u);
     chain.WriteFile(depth, "panel.cfg", "gauge00=bottom,1\n");
     EXPECT_EQ(Scan(), Lines{"[ ] bottom.gau (Used By: tall)"});

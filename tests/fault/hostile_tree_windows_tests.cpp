@@ -15,7 +15,7 @@ namespace dalvorn {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::ListLines;
+using test_support::ListLines;
 using Lines = std::vector<std::string>;
 
 // A character the ANSI code page has no byte for, or 0 when it holds all
@@ -43,7 +43,7 @@ std::string ReadWide(const fs::path& path)
     return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }
 
-using HostileTree = testing::SimulatorFixture;
+using HostileTree = test_support::SimulatorFixture;
 
 // A panel whose path reaches past the limit, or lies in a folder that cannot
 // be listed for the length of its path, ends the scan: skipped, its gauges
@@ -51,14 +51,14 @@ using HostileTree = testing::SimulatorFixture;
 TEST(PathLimit, PanelNearTheLimitIsReadOrEndsTheScan)
 {
     for (std::size_t length = MAX_PATH - 12; length <= MAX_PATH + 12; ++length) {
-        testing::SimulatorTree tree;
+        test_support::SimulatorTree tree;
         tree.AddGauge("a.gau");
         const std::size_t shortest = tree.PathOf("Aircraft/c172/x/panel.cfg").size();
         const std::string folder = "Aircraft/c172/" + std::string(length - shortest + 1, 'f');
         tree.WriteFile(folder + "/panel.cfg", "gauge00=a,1\n");
         const std::string panelPath = tree.PathOf(folder + "/panel.cfg");
         ASSERT_EQ(panelPath.size(), length);
-        testing::RecordingOwnerWindow owner;
+        test_support::RecordingOwnerWindow owner;
         GaugeUsageTable table;
         MemoryGaugeList list;
         try {

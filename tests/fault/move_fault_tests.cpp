@@ -13,13 +13,13 @@
 namespace dalvorn {
 namespace {
 
-using testing::GaugeInventory;
-using testing::ListLines;
+using test_support::GaugeInventory;
+using test_support::ListLines;
 using Lines = std::vector<std::string>;
 
 const Lines kMoveFailed{"Remove: Move Failed"};
 
-class MoveFault : public testing::SimulatorFixture {
+class MoveFault : public test_support::SimulatorFixture {
 protected:
     void SetUp() override
     {
@@ -51,7 +51,7 @@ protected:
 
     std::string Place(const std::string& content) const { return GaugeInventory(tree).PlaceOf(content); }
 
-    testing::FaultInjectingFileSystem files{tree.Files()};
+    test_support::FaultInjectingFileSystem files{tree.Files()};
     std::unique_ptr<GaugeInventory> before;
 };
 

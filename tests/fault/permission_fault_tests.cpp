@@ -13,13 +13,13 @@
 namespace dalvorn {
 namespace {
 
-using testing::GaugeInventory;
-using testing::ImmutableAttribute;
+using test_support::GaugeInventory;
+using test_support::ImmutableAttribute;
 using Lines = std::vector<std::string>;
 
 const char kCannotSetAttribute[] = "the immutable attribute cannot be set here";
 
-class PermissionFault : public testing::SimulatorFixture {
+class PermissionFault : public test_support::SimulatorFixture {
 protected:
     void SetUp() override
     {

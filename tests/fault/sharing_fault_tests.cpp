@@ -13,8 +13,8 @@
 namespace dalvorn {
 namespace {
 
-using testing::GaugeInventory;
-using testing::ListLines;
+using test_support::GaugeInventory;
+using test_support::ListLines;
 using Lines = std::vector<std::string>;
 
 // A file kept open, as another program would hold it.
@@ -23,7 +23,7 @@ FileHandle HoldOpen(const std::string& path, DWORD shareMode)
     return FileHandle(CreateFileA(path.c_str(), GENERIC_READ, shareMode, nullptr, OPEN_EXISTING, 0, nullptr));
 }
 
-class SharingFault : public testing::SimulatorFixture {
+class SharingFault : public test_support::SimulatorFixture {
 protected:
     void SetUp() override
     {

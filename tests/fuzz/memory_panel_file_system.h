@@ -10,7 +10,7 @@
 
 namespace dalvorn::fuzz {
 
-class MemoryPanelFileSystem : public testing::FakeFileSystem {
+class MemoryPanelFileSystem : public test_support::FakeFileSystem {
 public:
     static constexpr char kFolder[] = "aircraft";
 
@@ -21,7 +21,7 @@ public:
     {
         if (!IsPanel(path))
             return FakeFileSystem::OpenForReading(path);
-        return std::make_unique<testing::MemoryFile>(panel_, piece_);
+        return std::make_unique<test_support::MemoryFile>(panel_, piece_);
     }
 
 private:

@@ -17,7 +17,7 @@
 namespace dalvorn::fuzz {
 namespace {
 
-using testing::MemoryFile;
+using test_support::MemoryFile;
 
 std::size_t FailurePoint(std::uint8_t choice, std::size_t contentSize)
 {

@@ -14,11 +14,11 @@
 namespace dalvorn {
 namespace {
 
-using testing::TemporaryFolder;
+using test_support::TemporaryFolder;
 
 // A Wine prefix with drive C: linked to drive_c and the simulator installed
 // as "Program Files/FS2002".
-class FakeWinePrefix : public ::testing::Test {
+class FakeWinePrefix : public testing::Test {
 protected:
     FakeWinePrefix()
     {

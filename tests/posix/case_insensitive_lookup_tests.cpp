@@ -16,9 +16,9 @@ std::string ReadAll(const FileSystem& fileSystem, const std::string& path)
     return content;
 }
 
-class CaseInsensitiveLookupTest : public ::testing::Test {
+class CaseInsensitiveLookupTest : public testing::Test {
 protected:
-    testing::TemporaryFolder root;
+    test_support::TemporaryFolder root;
     PosixFileSystem fileSystem;
 };
 

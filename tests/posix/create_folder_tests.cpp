@@ -16,9 +16,9 @@ int CountEntries(const std::string& folder)
     return count;
 }
 
-class CreateFolderTest : public ::testing::Test {
+class CreateFolderTest : public testing::Test {
 protected:
-    testing::TemporaryFolder root;
+    test_support::TemporaryFolder root;
     PosixFileSystem fileSystem;
 };
 

@@ -13,7 +13,7 @@
 namespace dalvorn {
 namespace {
 
-class EnumerateTest : public ::testing::Test {
+class EnumerateTest : public testing::Test {
 protected:
     std::vector<DirectoryEntry> List(const std::string& folder, const std::string& pattern) const
     {
@@ -39,7 +39,7 @@ protected:
         return false;
     }
 
-    testing::TemporaryFolder root;
+    test_support::TemporaryFolder root;
     PosixFileSystem fileSystem;
 };
 

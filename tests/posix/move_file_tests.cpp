@@ -9,7 +9,7 @@
 namespace dalvorn {
 namespace {
 
-class MoveTest : public ::testing::Test {
+class MoveTest : public testing::Test {
 protected:
     void SetUp() override
     {
@@ -21,7 +21,7 @@ protected:
         return fileSystem.Move(root.PathOf(from), root.PathOf(to));
     }
 
-    testing::TemporaryFolder root;
+    test_support::TemporaryFolder root;
     PosixFileSystem fileSystem;
 };
 
@@ -114,7 +114,7 @@ TEST(NoReplaceRenameTest, BothWaysMoveAndNeverReplace)
 {
     for (const auto& [way, move] : {std::pair{"rename", &RenameWithoutReplacing}, std::pair{"link", &MoveByLinking}}) {
         SCOPED_TRACE(way);
-        testing::TemporaryFolder root;
+        test_support::TemporaryFolder root;
         root.WriteFile("from", "moved");
         root.WriteFile("taken", "kept");
 

@@ -10,7 +10,7 @@
 namespace dalvorn {
 namespace {
 
-class OpenForReadingTest : public ::testing::Test {
+class OpenForReadingTest : public testing::Test {
 protected:
     // The FileException the open raises; fails the test if none is raised.
     FileException OpenFailure(const std::string& path) const
@@ -24,7 +24,7 @@ protected:
         return FileException(path, "");
     }
 
-    testing::TemporaryFolder root;
+    test_support::TemporaryFolder root;
     PosixFileSystem fileSystem;
 };
 

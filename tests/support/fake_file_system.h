@@ -12,7 +12,7 @@
 #include "core/text_case.h"
 #include "core/text_encoding.h"
 
-namespace dalvorn::testing {
+namespace dalvorn::test_support {
 
 class FakeFileSystem : public FileSystem {
 public:
@@ -34,4 +34,4 @@ public:
     bool EndsWithSeparator(const std::string& text) const override { return !text.empty() && text.back() == '/'; }
 };
 
-}  // namespace dalvorn::testing
+}  // namespace dalvorn::test_support

@@ -9,7 +9,7 @@
 
 #include "core/file_system.h"
 
-namespace dalvorn::testing {
+namespace dalvorn::test_support {
 
 class MemoryFile : public ReadableFile {
 public:
@@ -41,4 +41,4 @@ private:
     std::size_t offset_ = 0;
 };
 
-}  // namespace dalvorn::testing
+}  // namespace dalvorn::test_support

@@ -16,9 +16,9 @@
 #include "recording_owner_window.h"
 #include "simulator_tree.h"
 
-namespace dalvorn::testing {
+namespace dalvorn::test_support {
 
-class SimulatorFixture : public ::testing::Test {
+class SimulatorFixture : public testing::Test {
 protected:
     // The file system the passes work through.
     virtual FileSystem& Files() { return tree.Files(); }
@@ -39,4 +39,4 @@ protected:
     MemoryGaugeList list;
 };
 
-}  // namespace dalvorn::testing
+}  // namespace dalvorn::test_support

@@ -4,7 +4,7 @@
 
 #include "platform/native_file_system.h"
 
-namespace dalvorn::testing {
+namespace dalvorn::test_support {
 
 namespace fs = std::filesystem;
 
@@ -45,4 +45,4 @@ std::vector<std::string> SimulatorTree::NamesIn(const std::string& relativePath)
     return names;
 }
 
-}  // namespace dalvorn::testing
+}  // namespace dalvorn::test_support

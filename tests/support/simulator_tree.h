@@ -10,7 +10,7 @@
 #include "core/file_system.h"
 #include "temporary_folder.h"
 
-namespace dalvorn::testing {
+namespace dalvorn::test_support {
 
 class SimulatorTree : public TemporaryFolder {
 public:
@@ -32,4 +32,4 @@ private:
     std::unique_ptr<FileSystem> fileSystem_;
 };
 
-}  // namespace dalvorn::testing
+}  // namespace dalvorn::test_support

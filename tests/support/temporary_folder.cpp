@@ -5,7 +5,7 @@
 #include <fstream>
 #include <sstream>
 
-namespace dalvorn::testing {
+namespace dalvorn::test_support {
 
 namespace fs = std::filesystem;
 
@@ -76,4 +76,4 @@ bool TemporaryFolder::Has(const std::string& relativePath) const
     return fs::exists(fs::symlink_status(HostPath(relativePath)));
 }
 
-}  // namespace dalvorn::testing
+}  // namespace dalvorn::test_support

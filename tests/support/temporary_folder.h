@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <string>
 
-namespace dalvorn::testing {
+namespace dalvorn::test_support {
 
 class TemporaryFolder {
 public:
@@ -32,4 +32,4 @@ private:
     std::filesystem::path root_;
 };
 
-}  // namespace dalvorn::testing
+}  // namespace dalvorn::test_support

@@ -9,7 +9,7 @@
 #include "resource.h"
 #include "window_driver.h"
 
-namespace dalvorn::testing {
+namespace dalvorn::test_support {
 namespace {
 
 const char kAboutCaption[] = "About Dalvorn";
@@ -95,4 +95,4 @@ TEST(AboutDialog, OkEscapeAndTheCloseBoxCloseIt)
 }
 
 }  // namespace
-}  // namespace dalvorn::testing
+}  // namespace dalvorn::test_support

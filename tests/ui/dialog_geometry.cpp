@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <cstring>
 
-namespace dalvorn::testing {
+namespace dalvorn::test_support {
 
 namespace {
 
@@ -188,4 +188,4 @@ SIZE ShownBitmapSize(HWND control)
     return {info.bmWidth, info.bmHeight};
 }
 
-}  // namespace dalvorn::testing
+}  // namespace dalvorn::test_support

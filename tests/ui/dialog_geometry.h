@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-namespace dalvorn::testing {
+namespace dalvorn::test_support {
 
 std::string ClassName(HWND window);
 DWORD Style(HWND window);
@@ -42,4 +42,4 @@ void ExpectControlsInTemplateOrder(HWND dialog, int templateId, const std::vecto
 // The size in pixels of the bitmap a static image control shows.
 SIZE ShownBitmapSize(HWND control);
 
-}  // namespace dalvorn::testing
+}  // namespace dalvorn::test_support

@@ -16,7 +16,7 @@
 #include "window_driver.h"
 #include "framework/win_app.h"
 
-namespace dalvorn::testing {
+namespace dalvorn::test_support {
 namespace {
 
 struct ControlLayout {
@@ -201,4 +201,4 @@ TEST(MainDialogLayout, EscapeEndsTheProgram)
 }
 
 }  // namespace
-}  // namespace dalvorn::testing
+}  // namespace dalvorn::test_support

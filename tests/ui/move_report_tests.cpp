@@ -12,7 +12,7 @@
 #include "registry_value_scope.h"
 #include "resource.h"
 
-namespace dalvorn::testing {
+namespace dalvorn::test_support {
 namespace {
 
 const char kReportCaption[] = "Moving Completed";
@@ -127,4 +127,4 @@ TEST_F(MoveReportTest, APassThatMovedNothingReportsMovedZero)
 }
 
 }  // namespace
-}  // namespace dalvorn::testing
+}  // namespace dalvorn::test_support
