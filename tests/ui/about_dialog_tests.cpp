@@ -49,15 +49,7 @@ TEST(AboutDialog, ControlsFollowTheTemplate)
 
 TEST(AboutDialog, IsAFixedSizeDialogWithCaptionAndSystemMenu)
 {
-    RunAboutBox([](WindowDriver&, HWND about) {
-        const DWORD style = Style(about);
-        EXPECT_EQ(style & (WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME),
-                  static_cast<DWORD>(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME));
-        EXPECT_FALSE(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME));
-        RECT client;
-        ::GetClientRect(about, &client);
-        EXPECT_EQ(Describe(client), Describe(InPixels(about, {0, 0, 271, 135})));
-    });
+    RunAboutBox([](WindowDriver&, HWND about) { ExpectFixedSizeDialog(about, 271, 135); });
 }
 
 TEST(AboutDialog, ShowsTheIconTheDonationImageAndSeveralLinesOfCredits)

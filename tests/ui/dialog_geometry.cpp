@@ -179,6 +179,17 @@ void ExpectControlsInTemplateOrder(HWND dialog, int templateId, const std::vecto
     EXPECT_EQ(control, nullptr) << "more controls than the template lists";
 }
 
+void ExpectFixedSizeDialog(HWND dialog, LONG width, LONG height)
+{
+    const DWORD style = Style(dialog);
+    EXPECT_EQ(style & (WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME),
+              static_cast<DWORD>(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME));
+    EXPECT_FALSE(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME));
+    RECT client;
+    ::GetClientRect(dialog, &client);
+    EXPECT_EQ(Describe(client), Describe(InPixels(dialog, {0, 0, width, height})));
+}
+
 SIZE ShownBitmapSize(HWND control)
 {
     const auto bitmap = reinterpret_cast<HBITMAP>(::SendMessageA(control, STM_GETIMAGE, IMAGE_BITMAP, 0));

@@ -39,6 +39,11 @@ std::vector<RECT> CompiledControlUnits(int templateId);
 // corner is compared on screen.
 void ExpectControlsInTemplateOrder(HWND dialog, int templateId, const std::vector<TemplateControl>& controls);
 
+// Expects a dialog that keeps its size: a popup with caption, system menu
+// and modal frame, no sizing or minimising, and a client area of `width`
+// by `height` dialog units.
+void ExpectFixedSizeDialog(HWND dialog, LONG width, LONG height);
+
 // The size in pixels of the bitmap a static image control shows.
 SIZE ShownBitmapSize(HWND control);
 

@@ -63,13 +63,7 @@ TEST(MoveReportDialog, ShowsItsTextsInTheControlsOfTheTemplate)
 TEST(MoveReportDialog, IsAFixedSizeDialogWithCaptionAndSystemMenu)
 {
     RunReport([](WindowDriver& driver, HWND report) {
-        const DWORD style = Style(report);
-        EXPECT_EQ(style & (WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME),
-                  static_cast<DWORD>(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME));
-        EXPECT_FALSE(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME));
-        RECT client;
-        ::GetClientRect(report, &client);
-        EXPECT_EQ(Describe(client), Describe(InPixels(report, {0, 0, 238, 138})));
+        ExpectFixedSizeDialog(report, 238, 138);
         EXPECT_EQ(driver.Focus(), ::GetDlgItem(report, IDOK));
     });
 }
