@@ -76,7 +76,7 @@ const AcceptedLine kAcceptedLines[] = {
 TEST(CommandLine, AcceptsTheseLines)
 {
     for (const AcceptedLine& expected : kAcceptedLines) {
-        const std::string text = ::testing::PrintToString(expected.words);
+        const std::string text = testing::PrintToString(expected.words);
         const CommandLine line = Parse(expected.words);
         EXPECT_EQ(line.command, expected.command) << text;
         EXPECT_EQ(line.folder, expected.folder) << text;
@@ -105,7 +105,7 @@ const RefusedLine kRefusedLines[] = {
 TEST(CommandLine, RefusesTheseLinesSayingWhy)
 {
     for (const RefusedLine& refused : kRefusedLines) {
-        const std::string text = ::testing::PrintToString(refused.words);
+        const std::string text = testing::PrintToString(refused.words);
         try {
             Parse(refused.words);
             ADD_FAILURE() << text << " was accepted";

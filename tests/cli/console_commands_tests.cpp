@@ -4,7 +4,7 @@
 
 #include "cli/commands.h"
 #include "fault/fault_injecting_file_system.h"
-#include "support/simulator_tree.h"
+#include "support/simulator_fixture.h"
 
 namespace dalvorn {
 namespace {
@@ -41,12 +41,11 @@ private:
     std::FILE* errors_;
 };
 
-class ConsoleCommands : public ::testing::Test {
+class ConsoleCommands : public test_support::SimulatorFixture {
 protected:
     void SetUp() override
     {
-        tree.AddGauge("Cessna.GAU", "c");
-        tree.AddGauge("used.gau", "u");
+        tree.AddGauges({{"Cessna.GAU", "c"}, {"used.gau", "u"}});
         tree.AddPanel("c172", "gauge00=used!x,1\n");
     }
     CommandLine MoveLine(std::vector<std::string> options)
@@ -63,7 +62,6 @@ protected:
         }
         return line;
     }
-    testing::SimulatorTree tree;
 };
 
 TEST_F(ConsoleCommands, ScanPrintsTheListWithTicks)
@@ -154,7 +152,7 @@ TEST_F(ConsoleCommands, RestoreWithoutTheGaugeFolderSaysSo)
 // as in the dialog, and nothing is moved.
 TEST_F(ConsoleCommands, AnUnreadablePanelDuringTheMovesScanIsAScanError)
 {
-    testing::FaultInjectingFileSystem files(tree.Files());
+    test_support::FaultInjectingFileSystem files(tree.Files());
     files.FailReadsAfter(0);
     CapturedConsole console;
     EXPECT_EQ(RunMove(files, MoveLine({"--yes"}), tree.Root(), console.Streams()), 1);

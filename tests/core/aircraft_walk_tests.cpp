@@ -6,38 +6,21 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstring>
 #include <functional>
 
 #include "core/folder_scan.h"
 #include "core/gauge_usage_table.h"
 #include "core/panel_config_reader.h"
-#include "core/text_case.h"
-#include "core/text_encoding.h"
+#include "support/fake_file_system.h"
+#include "support/memory_file.h"
 #include "support/simulator_tree.h"
 
 namespace dalvorn {
 namespace {
 
-class StringFile : public ReadableFile {
-public:
-    explicit StringFile(std::string content) : content_(std::move(content)) {}
-    std::size_t Read(char* buffer, std::size_t capacity) override
-    {
-        const std::size_t n = std::min(capacity, content_.size() - offset_);
-        std::memcpy(buffer, content_.data() + offset_, n);
-        offset_ += n;
-        return n;
-    }
-
-private:
-    std::string content_;
-    std::size_t offset_ = 0;
-};
-
 // Folders and files described by functions of the path, so that a test can
 // build trees no real file system holds.
-class ScriptedFileSystem : public FileSystem {
+class ScriptedFileSystem : public test_support::FakeFileSystem {
 public:
     std::function<std::vector<DirectoryEntry>(const std::string& folder)> list;
     std::function<bool(const std::string& path)> isFile;
@@ -45,29 +28,20 @@ public:
     std::string panelText;
     mutable int panelsOpened = 0;
 
-    char Separator() const override { return '/'; }
     bool Exists(const std::string& path) const override { return isFile(path); }
     void Enumerate(const std::string& folder, const std::string&, const EntryVisitor& visit) const override
     {
         for (const DirectoryEntry& entry : list(folder))
             visit(entry);
     }
-    void CreateFolder(const std::string&) override {}
-    MoveOutcome Move(const std::string&, const std::string&) override { return {}; }
     std::unique_ptr<ReadableFile> OpenForReading(const std::string& path) const override
     {
         if (!isFile(path))
-            throw FileException(path, "not found");
+            return FakeFileSystem::OpenForReading(path);
         ++panelsOpened;
-        return std::make_unique<StringFile>(panelText);
+        return std::make_unique<test_support::MemoryFile>(panelText);
     }
     std::optional<FolderIdentity> IdentifyFolder(const std::string& path) const override { return identify(path); }
-    void LowerCaseInPlace(std::string& text) const override { FoldNameCaseInPlace(text); }
-    std::string NameTextFromPanelText(PanelTextEncoding encoding, const std::string& text) const override
-    {
-        return Utf8FromPanelText(encoding, text);
-    }
-    bool EndsWithSeparator(const std::string& text) const override { return !text.empty() && text.back() == '/'; }
 };
 
 bool EndsWith(const std::string& text, const std::string& end)
@@ -115,7 +89,7 @@ TEST(AircraftWalk, FolderThatListsNothingStillHasItsPanelLookedUp)
 
 // Where letter case tells names apart, a folder can hold panel.cfg in
 // several spellings; the walk must read the one a lookup of the path reads.
-class PanelSpellings : public ::testing::Test {
+class PanelSpellings : public testing::Test {
 protected:
     void WritePanel(const std::string& name)
     {
@@ -158,7 +132,7 @@ protected:
         return used;
     }
 
-    testing::SimulatorTree tree;
+    test_support::SimulatorTree tree;
     GaugeUsageTable table;
 };
 

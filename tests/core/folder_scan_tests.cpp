@@ -2,33 +2,15 @@
 
 #include <filesystem>
 
-#include "core/folder_scan.h"
-#include "core/gauge_usage_table.h"
-#include "core/memory_gauge_list.h"
-#include "support/gauge_list_text.h"
-#include "support/recording_owner_window.h"
-#include "support/simulator_tree.h"
+#include "support/simulator_fixture.h"
 
 namespace dalvorn {
 namespace {
 
-using testing::ListLines;
+using test_support::ListLines;
 using Lines = std::vector<std::string>;
 
-class FolderScan : public ::testing::Test {
-protected:
-    Lines Scan(const std::string& folderText)
-    {
-        ScanSimulatorFolder(tree.Files(), owner, folderText, table, list);
-        return ListLines(list);
-    }
-    Lines Scan() { return Scan(tree.Root()); }
-
-    testing::SimulatorTree tree;
-    testing::RecordingOwnerWindow owner;
-    GaugeUsageTable table;
-    MemoryGaugeList list;
-};
+using FolderScan = test_support::SimulatorFixture;
 
 TEST_F(FolderScan, ListsEveryGaugeSortedWithUnusedTicked)
 {

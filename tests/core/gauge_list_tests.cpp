@@ -10,13 +10,7 @@
 namespace dalvorn {
 namespace {
 
-std::vector<std::string> Labels(const GaugeList& list)
-{
-    std::vector<std::string> labels;
-    for (GaugeList::Entry entry = list.First(); entry; entry = list.Next(entry))
-        labels.push_back((list.IsChecked(entry) ? "[x] " : "[ ] ") + list.Label(entry));
-    return labels;
-}
+using test_support::ListLines;
 
 TEST(GaugeLabel, FormatAndKeyRoundTrip)
 {
@@ -34,7 +28,7 @@ TEST(RenderUsageTable, SortedWithUnusedTickedAndOldEntriesReplaced)
     MemoryGaugeList list;
     list.Append("stale (Used By: )");
     RenderUsageTable(table, list);
-    EXPECT_EQ(Labels(list), (std::vector<std::string>{"[x] alpha.gau (Used By: )", "[ ] mike.gau (Used By: c172)",
+    EXPECT_EQ(ListLines(list), (std::vector<std::string>{"[x] alpha.gau (Used By: )", "[ ] mike.gau (Used By: c172)",
                                                       "[x] zulu.gau (Used By: )"}));
 }
 
@@ -75,7 +69,7 @@ TEST(MemoryGaugeList, BorrowedTextsListAndSortAsCopiedLabels)
         MemoryGaugeList borrowed(MemoryGaugeList::Texts::Borrowed);
         RenderUsageTable(table, copied);
         RenderUsageTable(table, borrowed);
-        ASSERT_EQ(testing::ListLines(borrowed), testing::ListLines(copied)) << "trial " << trial;
+        ASSERT_EQ(test_support::ListLines(borrowed), test_support::ListLines(copied)) << "trial " << trial;
         table.ForEach([&](const std::string& key, const std::string&) {
             ASSERT_EQ(borrowed.Label(borrowed.FindByKey(key)), copied.Label(copied.FindByKey(key)));
         });

@@ -1,43 +1,27 @@
 #include <gtest/gtest.h>
 
-#include "core/folder_scan.h"
-#include "core/gauge_mover.h"
-#include "core/gauge_usage_table.h"
-#include "core/memory_gauge_list.h"
-#include "support/gauge_list_text.h"
-#include "support/recording_owner_window.h"
-#include "support/simulator_tree.h"
+#include "support/simulator_fixture.h"
 
 namespace dalvorn {
 namespace {
 
-using testing::ListLines;
+using test_support::ListLines;
 using Lines = std::vector<std::string>;
 
-class GaugeMover : public ::testing::Test {
+class GaugeMover : public test_support::SimulatorFixture {
 protected:
     void SetUp() override
     {
-        tree.AddGauge("Cessna.GAU", "cessna bytes");
-        tree.AddGauge("my gauge.gau", "mine");
-        tree.AddGauge("used.gau", "used");
-        tree.AddGauge("zulu.gau", "zulu");
+        tree.AddGauges(
+            {{"Cessna.GAU", "cessna bytes"}, {"my gauge.gau", "mine"}, {"used.gau", "used"}, {"zulu.gau", "zulu"}});
         tree.AddPanel("c172", "gauge00=used,1\n");
     }
-    void Scan() { ScanSimulatorFolder(tree.Files(), owner, tree.Root(), table, list); }
-    void Move(const std::string& folderText) { MoveSelectedGauges(tree.Files(), owner, folderText, table, list); }
-    void Move() { Move(tree.Root()); }
     void Tick(const std::string& key, bool checked) { list.SetChecked(list.FindByKey(key), checked); }
     std::string Destination() const
     {
-        const char separator = const_cast<testing::SimulatorTree&>(tree).Files().Separator();
+        const char separator = const_cast<test_support::SimulatorTree&>(tree).Files().Separator();
         return tree.Root() + separator + "gauges" + separator + "unused" + separator;
     }
-
-    testing::SimulatorTree tree;
-    testing::RecordingOwnerWindow owner;
-    GaugeUsageTable table;
-    MemoryGaugeList list;
 };
 
 TEST_F(GaugeMover, MovesTickedGaugesAndReports)
@@ -125,7 +109,7 @@ TEST_F(GaugeMover, MissingGaugesFolderIsReported)
 TEST_F(GaugeMover, WorksInTheFolderNowInTheField)
 {
     Scan();
-    testing::SimulatorTree other;
+    test_support::SimulatorTree other;
     other.AddGauge("zulu.gau", "other zulu");
     Tick("cessna.gau", false);
     Tick("my gauge.gau", false);

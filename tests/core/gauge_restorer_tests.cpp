@@ -1,22 +1,19 @@
 #include <gtest/gtest.h>
 
 #include "core/gauge_restorer.h"
-#include "support/simulator_tree.h"
+#include "support/simulator_fixture.h"
 
 namespace dalvorn {
 namespace {
 
 using Lines = std::vector<std::string>;
 
-class GaugeRestorer : public ::testing::Test {
+class GaugeRestorer : public test_support::SimulatorFixture {
 protected:
     void SetUp() override
     {
-        tree.WriteFile("Gauges/unused/a.gau", "a");
-        tree.WriteFile("Gauges/unused/b.gau", "b");
-        tree.WriteFile("Gauges/b.gau", "newer b");
+        tree.AddGauges({{"unused/a.gau", "a"}, {"unused/b.gau", "b"}, {"b.gau", "newer b"}});
     }
-    testing::SimulatorTree tree;
 };
 
 TEST_F(GaugeRestorer, RestoresEverythingThatDoesNotReplaceAFile)

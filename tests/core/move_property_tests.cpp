@@ -28,7 +28,7 @@ std::string RandomName(std::mt19937& random, int index)
     return name + (random() % 3 == 0 ? ".GAU" : ".gau");
 }
 
-RandomCase BuildTree(std::mt19937& random, testing::SimulatorTree& tree)
+RandomCase BuildTree(std::mt19937& random, test_support::SimulatorTree& tree)
 {
     RandomCase built;
     const int gauges = 1 + static_cast<int>(random() % 12);
@@ -53,7 +53,7 @@ RandomCase BuildTree(std::mt19937& random, testing::SimulatorTree& tree)
     return built;
 }
 
-std::multiset<std::string> ContentsNow(const testing::SimulatorTree& tree)
+std::multiset<std::string> ContentsNow(const test_support::SimulatorTree& tree)
 {
     std::multiset<std::string> contents;
     for (const char* folder : {"Gauges", "Gauges/unused"})
@@ -68,9 +68,9 @@ TEST(MoveProperty, NoGaugeIsLostOrDuplicated)
     for (unsigned seed = 1; seed <= 40; ++seed) {
         SCOPED_TRACE("seed " + std::to_string(seed));
         std::mt19937 random(seed);
-        testing::SimulatorTree tree;
+        test_support::SimulatorTree tree;
         const RandomCase built = BuildTree(random, tree);
-        testing::RecordingOwnerWindow owner;
+        test_support::RecordingOwnerWindow owner;
         GaugeUsageTable table;
         MemoryGaugeList list;
         ScanSimulatorFolder(tree.Files(), owner, tree.Root(), table, list);
@@ -84,7 +84,7 @@ TEST(MoveProperty, NoGaugeIsLostOrDuplicated)
         if (owner.reports.empty()) {
             EXPECT_EQ(owner.ErrorHeadlines(), std::vector<std::string>{"Remove: Move Failed"});
         } else {
-            const testing::MoveReport& report = owner.reports[0];
+            const test_support::MoveReport& report = owner.reports[0];
             EXPECT_EQ(report.total, std::to_string(before));
             EXPECT_EQ(report.left, std::to_string(list.Count()));
             EXPECT_EQ(std::stoul(report.moved), std::stoul(report.total) - std::stoul(report.left));

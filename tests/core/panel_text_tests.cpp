@@ -10,11 +10,7 @@
 #include <windows.h>
 #endif
 
-#include "core/folder_scan.h"
-#include "core/gauge_usage_table.h"
-#include "core/memory_gauge_list.h"
-#include "support/recording_owner_window.h"
-#include "support/simulator_tree.h"
+#include "support/simulator_fixture.h"
 
 namespace dalvorn {
 namespace {
@@ -39,18 +35,19 @@ std::string Utf16LeWithMark(const std::u16string& text)
 }
 
 // A gauge file named in UTF-8, created under that name on either platform.
-void AddGaugeNamedInUtf8(const testing::SimulatorTree& tree, const std::string& utf8Name)
+void AddGaugeNamedInUtf8(const test_support::SimulatorTree& tree, const std::string& utf8Name)
 {
     std::ofstream(tree.HostPath("Gauges") / std::filesystem::u8path(utf8Name), std::ios::binary) << "gauge";
 }
 
-TEST(PanelText, EveryEncodingNamesGaugesInTheOtherLetterCase)
+using PanelText = test_support::SimulatorFixture;
+
+TEST_F(PanelText, EveryEncodingNamesGaugesInTheOtherLetterCase)
 {
 #ifdef _WIN32
     if (GetACP() != 1252)
         GTEST_SKIP() << "the panel's letters are spelt for Windows-1252, not code page " << GetACP();
 #endif
-    testing::SimulatorTree tree;
     tree.AddGauge("Cessna.GAU");
     tree.AddGauge("unused.gau");
     AddGaugeNamedInUtf8(tree, "\xC3\x84rger.gau");
@@ -59,10 +56,7 @@ TEST(PanelText, EveryEncodingNamesGaugesInTheOtherLetterCase)
     tree.AddPanel("utf16", Utf16LeWithMark(u"gauge00=Cessna!Airspeed,1\r\n\tGauge01= \u00E9cole!Main, 1\r\n"));
     // The mark must not keep the first line from being a gauge line.
     tree.AddPanel("utf8", "\xEF\xBB\xBFgauge00=\xC3\xA4rger!Main,1,2\n");
-    testing::RecordingOwnerWindow owner;
-    GaugeUsageTable table;
-    MemoryGaugeList list;
-    ScanSimulatorFolder(tree.Files(), owner, tree.Root(), table, list);
+    Scan();
     EXPECT_EQ(table.Size(), 4u);
     EXPECT_EQ(table.Users("cessna.gau"), "utf16");
     EXPECT_EQ(table.Users(kAergerKey), "ansi, utf8");
@@ -70,17 +64,13 @@ TEST(PanelText, EveryEncodingNamesGaugesInTheOtherLetterCase)
     EXPECT_EQ(table.Users("unused.gau"), "");
 }
 
-TEST(PanelText, ControlZEndsAUtf16Panel)
+TEST_F(PanelText, ControlZEndsAUtf16Panel)
 {
-    testing::SimulatorTree tree;
     tree.AddGauge("a.gau");
     tree.AddGauge("b.gau");
     // U+1A00 holds the byte 1A without being the end.
     tree.AddPanel("c172", Utf16LeWithMark(u"gauge00=a,\u1A00\r\n\x001A" u"gauge01=b,1\r\n"));
-    testing::RecordingOwnerWindow owner;
-    GaugeUsageTable table;
-    MemoryGaugeList list;
-    ScanSimulatorFolder(tree.Files(), owner, tree.Root(), table, list);
+    Scan();
     EXPECT_EQ(table.Users("a.gau"), "c172");
     EXPECT_EQ(table.Users("b.gau"), "");
 }

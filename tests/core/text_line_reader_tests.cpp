@@ -1,35 +1,17 @@
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 #include "core/text_line_reader.h"
+#include "support/memory_file.h"
 #include "support/simulator_tree.h"
 
 namespace dalvorn {
 namespace {
 
-// Hands out its content in pieces of a fixed size, so line ends can fall on
-// a piece boundary.
-class PiecewiseFile : public ReadableFile {
-public:
-    PiecewiseFile(std::string content, std::size_t piece) : content_(std::move(content)), piece_(piece) {}
-    std::size_t Read(char* buffer, std::size_t capacity) override
-    {
-        const std::size_t n = std::min({capacity, piece_, content_.size() - offset_});
-        std::memcpy(buffer, content_.data() + offset_, n);
-        offset_ += n;
-        return n;
-    }
+using test_support::MemoryFile;
 
-private:
-    std::string content_;
-    std::size_t piece_;
-    std::size_t offset_ = 0;
-};
-
-std::vector<std::string> LinesOf(const std::string& content, std::size_t piece = 1 << 20)
+std::vector<std::string> LinesOf(const std::string& content, std::size_t piece = MemoryFile::kWhole)
 {
-    TextLineReader reader(std::make_unique<PiecewiseFile>(content, piece), "test");
+    TextLineReader reader(std::make_unique<MemoryFile>(content, piece), "test");
     std::vector<std::string> lines;
     std::string line;
     while (reader.ReadLine(line))
@@ -79,7 +61,7 @@ TEST(TextLineReader, LongLinesAcrossManyChunks)
 
 TEST(TextLineReader, MissingFileOrFolderRaisesWithThePath)
 {
-    testing::SimulatorTree tree;
+    test_support::SimulatorTree tree;
     tree.MakeFolder("panel.cfg");
     for (const std::string& path : {tree.PathOf("panel.cfg"), tree.PathOf("missing.cfg")}) {
         try {
@@ -94,7 +76,7 @@ TEST(TextLineReader, MissingFileOrFolderRaisesWithThePath)
 
 TEST(TextLineReader, ReadsARealFile)
 {
-    testing::SimulatorTree tree;
+    test_support::SimulatorTree tree;
     tree.WriteFile("panel.cfg", "[Window00]\r\ngauge00=Cessna!Airspeed, 1\r\n");
     TextLineReader reader(tree.Files(), tree.PathOf("panel.cfg"));
     std::string line;

@@ -7,7 +7,7 @@
 
 #include <stdexcept>
 
-namespace dalvorn::testing {
+namespace dalvorn::test_support {
 
 namespace {
 
@@ -107,4 +107,4 @@ std::string DeepFolderChain::PathAt(int level) const
     return path;
 }
 
-}  // namespace dalvorn::testing
+}  // namespace dalvorn::test_support

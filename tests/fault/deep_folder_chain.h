@@ -5,7 +5,7 @@
 
 #include <string>
 
-namespace dalvorn::testing {
+namespace dalvorn::test_support {
 
 class DeepFolderChain {
 public:
@@ -27,4 +27,4 @@ private:
     std::string name_;
 };
 
-}  // namespace dalvorn::testing
+}  // namespace dalvorn::test_support

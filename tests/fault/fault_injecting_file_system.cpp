@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace dalvorn::testing {
+namespace dalvorn::test_support {
 
 namespace {
 
@@ -63,4 +63,4 @@ std::unique_ptr<ReadableFile> FaultInjectingFileSystem::OpenForReading(const std
     return std::make_unique<FailingFile>(std::move(file), path, failReadsAfter_);
 }
 
-}  // namespace dalvorn::testing
+}  // namespace dalvorn::test_support

@@ -9,7 +9,7 @@
 
 #include "core/file_system.h"
 
-namespace dalvorn::testing {
+namespace dalvorn::test_support {
 
 class FaultInjectingFileSystem : public FileSystem {
 public:
@@ -62,4 +62,4 @@ private:
     int movesTried_ = 0;
 };
 
-}  // namespace dalvorn::testing
+}  // namespace dalvorn::test_support

@@ -4,31 +4,24 @@
 
 #include <gtest/gtest.h>
 
-#include "core/folder_scan.h"
-#include "core/gauge_mover.h"
 #include "core/gauge_restorer.h"
-#include "core/gauge_usage_table.h"
-#include "core/memory_gauge_list.h"
-#include "support/recording_owner_window.h"
-#include "support/simulator_tree.h"
+#include "support/simulator_fixture.h"
 
 namespace dalvorn {
 namespace {
 
 using Lines = std::vector<std::string>;
 
-TEST(GaugeFolderSpelling, MoveAndRestoreActOnTheFolderTheScanListed)
+using GaugeFolderSpelling = test_support::SimulatorFixture;
+
+TEST_F(GaugeFolderSpelling, MoveAndRestoreActOnTheFolderTheScanListed)
 {
-    testing::SimulatorTree tree;
     tree.AddGauge("alpha.gau", "listed alpha");
     tree.WriteFile("gauges/alpha.gau", "other alpha");
     tree.WriteFile("gauges/bravo.gau", "other bravo");
-    testing::RecordingOwnerWindow owner;
-    GaugeUsageTable table;
-    MemoryGaugeList list;
 
-    ScanSimulatorFolder(tree.Files(), owner, tree.Root(), table, list);
-    MoveSelectedGauges(tree.Files(), owner, tree.Root(), table, list);
+    Scan();
+    Move();
     ASSERT_EQ(owner.errors, Lines{});
     ASSERT_EQ(owner.reports.size(), 1u);
     EXPECT_EQ(owner.reports[0].moved, "1");

@@ -6,7 +6,7 @@
 
 #include "core/text_case.h"
 
-namespace dalvorn::testing {
+namespace dalvorn::test_support {
 
 namespace {
 
@@ -62,4 +62,4 @@ std::string GaugeInventory::PlaceOf(const std::string& content) const
     return found;
 }
 
-}  // namespace dalvorn::testing
+}  // namespace dalvorn::test_support

@@ -8,7 +8,7 @@
 
 #include "support/simulator_tree.h"
 
-namespace dalvorn::testing {
+namespace dalvorn::test_support {
 
 class GaugeInventory {
 public:
@@ -28,4 +28,4 @@ private:
     std::multimap<std::pair<std::string, std::string>, std::string> files_;
 };
 
-}  // namespace dalvorn::testing
+}  // namespace dalvorn::test_support

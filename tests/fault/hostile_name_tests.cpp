@@ -4,13 +4,9 @@
 
 #include <gtest/gtest.h>
 
-#include "core/gauge_mover.h"
-#include "core/gauge_usage_table.h"
-#include "core/memory_gauge_list.h"
 #include "core/plain_name.h"
 #include "fault_injecting_file_system.h"
-#include "support/recording_owner_window.h"
-#include "support/simulator_tree.h"
+#include "support/simulator_fixture.h"
 
 namespace dalvorn {
 namespace {
@@ -18,7 +14,7 @@ namespace {
 using Lines = std::vector<std::string>;
 
 // Code page 932, whose double-byte characters may end in the byte '\'.
-class ShiftJisFileSystem : public testing::FaultInjectingFileSystem {
+class ShiftJisFileSystem : public test_support::FaultInjectingFileSystem {
 public:
     using FaultInjectingFileSystem::FaultInjectingFileSystem;
     bool IsLeadByte(char byte) const override
@@ -28,7 +24,9 @@ public:
     }
 };
 
-TEST(PlainName, IsOneEntryOfTheFolderThatWindowsCanOpen)
+using PlainName = test_support::SimulatorFixture;
+
+TEST_F(PlainName, IsOneEntryOfTheFolderThatWindowsCanOpen)
 {
     const struct {
         const char* name;
@@ -41,7 +39,6 @@ TEST(PlainName, IsOneEntryOfTheFolderThatWindowsCanOpen)
         {"nul .gau", false, false},    {"COM1.gau", false, false},     {"com0.gau", true, true},
         {"\x95\x5C.gau", false, true},  {"\x95\\..\\x.gau", false, false},
     };
-    testing::SimulatorTree tree;
     const ShiftJisFileSystem shiftJis(tree.Files());
     for (const auto& c : cases) {
         EXPECT_EQ(IsPlainName(tree.Files(), c.name), c.plain) << c.name;
@@ -50,17 +47,13 @@ TEST(PlainName, IsOneEntryOfTheFolderThatWindowsCanOpen)
 }
 
 // A list that did not come from a scan may hold any key.
-TEST(PlainName, MoveTurnsNoOtherKeyIntoAPath)
+TEST_F(PlainName, MoveTurnsNoOtherKeyIntoAPath)
 {
-    testing::SimulatorTree tree;
-    testing::RecordingOwnerWindow owner;
-    GaugeUsageTable table;
-    MemoryGaugeList list;
     tree.WriteFile("victim.gau", "victim");
     tree.WriteFile("sim/Gauges/plain.gau", "plain");
     for (const char* label : {"..\\..\\victim.gau (Used By: )", "../../victim.gau (Used By: )"}) {
         list.SetChecked(list.Append(label));
-        MoveSelectedGauges(tree.Files(), owner, tree.PathOf("sim"), table, list);
+        Move(tree.PathOf("sim"));
         list.Clear();
     }
     EXPECT_EQ(owner.ErrorHeadlines(), (Lines{"Remove: Move Failed", "Remove: Move Failed"}));

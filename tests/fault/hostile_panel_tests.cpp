@@ -6,24 +6,19 @@
 
 #include <fstream>
 
-#include "core/folder_scan.h"
-#include "core/gauge_usage_table.h"
-#include "core/memory_gauge_list.h"
 #include "fault_injecting_file_system.h"
-#include "support/gauge_list_text.h"
-#include "support/recording_owner_window.h"
-#include "support/simulator_tree.h"
+#include "support/simulator_fixture.h"
 
 namespace dalvorn {
 namespace {
 
-using testing::ListLines;
+using test_support::ListLines;
 using Lines = std::vector<std::string>;
 
 const std::size_t kHugeLineBytes = 100u << 20;
 
 // Writes "gauge00=huge," and then filler up to `bytes`, with no line end.
-void WriteHugeOneLinePanel(const testing::SimulatorTree& tree, const std::string& relativePath, std::size_t bytes)
+void WriteHugeOneLinePanel(const test_support::SimulatorTree& tree, const std::string& relativePath, std::size_t bytes)
 {
     std::ofstream file(tree.HostPath(relativePath), std::ios::binary);
     const std::string start = "gauge00=huge,";
@@ -33,14 +28,9 @@ void WriteHugeOneLinePanel(const testing::SimulatorTree& tree, const std::string
         file.write(block.data(), static_cast<std::streamsize>(std::min(block.size(), bytes - written)));
 }
 
-class HostilePanel : public ::testing::Test {
+class HostilePanel : public test_support::SimulatorFixture {
 protected:
     void Scan(FileSystem& files) { ScanSimulatorFolder(files, owner, tree.Root(), table, list); }
-
-    testing::SimulatorTree tree;
-    testing::RecordingOwnerWindow owner;
-    GaugeUsageTable table;
-    MemoryGaugeList list;
 };
 
 TEST_F(HostilePanel, ReadErrorPartWayThroughEndsTheScanKeepingTheList)
@@ -49,7 +39,7 @@ TEST_F(HostilePanel, ReadErrorPartWayThroughEndsTheScanKeepingTheList)
     tree.AddGauge("second.gau");
     tree.AddPanel("c172", "gauge00=first,1\ngauge01=second,1\n");
     list.Append("before (Used By: )");
-    testing::FaultInjectingFileSystem files(tree.Files());
+    test_support::FaultInjectingFileSystem files(tree.Files());
     files.FailReadsAfter(20);
     try {
         Scan(files);

@@ -9,30 +9,19 @@
 
 #include <filesystem>
 
-#include "core/folder_scan.h"
-#include "core/gauge_mover.h"
 #include "core/gauge_restorer.h"
-#include "core/gauge_usage_table.h"
-#include "core/memory_gauge_list.h"
 #include "deep_folder_chain.h"
-#include "support/gauge_list_text.h"
-#include "support/recording_owner_window.h"
-#include "support/simulator_tree.h"
+#include "support/simulator_fixture.h"
 
 namespace dalvorn {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::ListLines;
+using test_support::ListLines;
 using Lines = std::vector<std::string>;
 
-class HostileTree : public ::testing::Test {
+class HostileTree : public test_support::SimulatorFixture {
 protected:
-    Lines Scan()
-    {
-        ScanSimulatorFolder(tree.Files(), owner, tree.Root(), table, list);
-        return ListLines(list);
-    }
     void Link(const std::string& relativePath, const fs::path& target)
     {
         fs::create_directory_symlink(target, tree.HostPath(relativePath));
@@ -53,11 +42,6 @@ protected:
         ADD_FAILURE() << "the unreadable panel went unnoticed";
         return "";
     }
-
-    testing::SimulatorTree tree;
-    testing::RecordingOwnerWindow owner;
-    GaugeUsageTable table;
-    MemoryGaugeList list;
 };
 
 TEST_F(HostileTree, LinksInCirclesAtSeveralDepthsAreWalkedOnce)
@@ -119,7 +103,7 @@ TEST_F(HostileTree, FolderBeyondTheLongestPathEndsTheScan)
     tree.AddGauge("near.gau");
     tree.AddGauge("far.gau");
     tree.MakeFolder("Aircraft");
-    const testing::DeepFolderChain chain(tree.PathOf("Aircraft"), std::string(240, 'n'), 24);
+    const test_support::DeepFolderChain chain(tree.PathOf("Aircraft"), std::string(240, 'n'), 24);
     chain.WriteFile(8, "panel.cfg", "gauge00=near,1\n");
     chain.WriteFile(24, "panel.cfg", "gauge00=far,1\n");
     int firstTooDeep = 1;
@@ -141,7 +125,7 @@ TEST_F(HostileTree, TwoThousandNestedFoldersAreWalkedToTheBottom)
     tree.AddGauge("bottom.gau");
     tree.MakeFolder("Aircraft/tall");
     const int depth = 2000;
-    const testing::DeepFolderChain chain(tree.PathOf("Aircraft/tall"), "d", depth);
+    const test_support::DeepFolderChain chain(tree.PathOf("Aircraft/tall"), "d", depth);
     ASSERT_LT(chain.PathAt(depth).size() + sizeof("/panel.cfg"), 4096u);
     chain.WriteFile(depth, "panel.cfg", "gauge00=bottom,1\n");
     EXPECT_EQ(Scan(), Lines{"[ ] bottom.gau (Used By: tall)"});
@@ -158,7 +142,7 @@ TEST_F(HostileTree, NamesThatAreNoValidUtf8ComeBackByteForByteFromAMoveAndAResto
     tree.AddPanel("\xE9t\xE9", "gauge00=\xFF\xFE!x,1\n");  // Windows-1252 text: names "\xC3\xBF\xC3\xBE.gau"
     EXPECT_EQ(Scan(), (Lines{"[x] \x83\x41\x83\x69.gau (Used By: )", "[x] \xC0.gau (Used By: )",
                              "[x] \xFF\xFE.gau (Used By: )"}));
-    MoveSelectedGauges(tree.Files(), owner, tree.Root(), table, list);
+    Move();
     EXPECT_EQ(owner.errors, Lines{});
     EXPECT_EQ(tree.ReadFile("Gauges/unused/\x83\x41\x83\x69.gau"), "shift-jis bytes");
     EXPECT_EQ(RestoreGauges(tree.Files(), tree.Root(), {}).restored, 3u);

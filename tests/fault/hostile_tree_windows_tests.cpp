@@ -9,19 +9,13 @@
 #include <filesystem>
 #include <fstream>
 
-#include "core/folder_scan.h"
-#include "core/gauge_mover.h"
-#include "core/gauge_usage_table.h"
-#include "core/memory_gauge_list.h"
-#include "support/gauge_list_text.h"
-#include "support/recording_owner_window.h"
-#include "support/simulator_tree.h"
+#include "support/simulator_fixture.h"
 
 namespace dalvorn {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::ListLines;
+using test_support::ListLines;
 using Lines = std::vector<std::string>;
 
 // A character the ANSI code page has no byte for, or 0 when it holds all
@@ -49,19 +43,7 @@ std::string ReadWide(const fs::path& path)
     return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }
 
-class HostileTree : public ::testing::Test {
-protected:
-    Lines Scan(const std::string& folder)
-    {
-        ScanSimulatorFolder(tree.Files(), owner, folder, table, list);
-        return ListLines(list);
-    }
-
-    testing::SimulatorTree tree;
-    testing::RecordingOwnerWindow owner;
-    GaugeUsageTable table;
-    MemoryGaugeList list;
-};
+using HostileTree = test_support::SimulatorFixture;
 
 // A panel whose path reaches past the limit, or lies in a folder that cannot
 // be listed for the length of its path, ends the scan: skipped, its gauges
@@ -69,14 +51,14 @@ protected:
 TEST(PathLimit, PanelNearTheLimitIsReadOrEndsTheScan)
 {
     for (std::size_t length = MAX_PATH - 12; length <= MAX_PATH + 12; ++length) {
-        testing::SimulatorTree tree;
+        test_support::SimulatorTree tree;
         tree.AddGauge("a.gau");
         const std::size_t shortest = tree.PathOf("Aircraft/c172/x/panel.cfg").size();
         const std::string folder = "Aircraft/c172/" + std::string(length - shortest + 1, 'f');
         tree.WriteFile(folder + "/panel.cfg", "gauge00=a,1\n");
         const std::string panelPath = tree.PathOf(folder + "/panel.cfg");
         ASSERT_EQ(panelPath.size(), length);
-        testing::RecordingOwnerWindow owner;
+        test_support::RecordingOwnerWindow owner;
         GaugeUsageTable table;
         MemoryGaugeList list;
         try {
@@ -97,7 +79,7 @@ TEST_F(HostileTree, SimulatorFolderBeyondThePathLimitIsNotFound)
     tree.WriteFile(relative + "/Gauges/a.gau", "a");
     EXPECT_EQ(Scan(tree.PathOf(relative)), Lines{});
     EXPECT_EQ(owner.errors, Lines{"Scan: Folder not found"});
-    MoveSelectedGauges(tree.Files(), owner, tree.PathOf(relative), table, list);
+    Move(tree.PathOf(relative));
     EXPECT_EQ(owner.errors, (Lines{"Scan: Folder not found", "Remove: FS2002 folder not found"}));
     EXPECT_EQ(tree.ReadFile(relative + "/Gauges/a.gau"), "a");
 }
@@ -118,7 +100,7 @@ TEST_F(HostileTree, NamesOutsideTheCodePageAreNeitherListedNorMovedNorWalked)
     WriteWide(foreignAircraft / "panel.cfg", "gauge00=plain,1\n");
 
     EXPECT_EQ(Scan(tree.Root()), Lines{"[x] plain.gau (Used By: )"});
-    MoveSelectedGauges(tree.Files(), owner, tree.Root(), table, list);
+    Move();
     EXPECT_EQ(owner.errors, Lines{});
     EXPECT_EQ(ReadWide(foreignGauge), "foreign bytes");
     EXPECT_EQ(tree.ReadFile("Gauges/unused/plain.gau"), "plain bytes");

@@ -30,7 +30,7 @@ const std::size_t kPeakLimit = 48u << 20;
 
 // "gauge00=", blanks, "huge", blanks, "," and the line's end: the name is
 // found only by trimming both runs of blanks.
-void WriteOneLinePanel(const testing::SimulatorTree& tree, std::size_t bytes)
+void WriteOneLinePanel(const test_support::SimulatorTree& tree, std::size_t bytes)
 {
     std::ofstream file(tree.HostPath("Aircraft/c172/panel.cfg"), std::ios::binary);
     std::string block(1 << 20, ' ');
@@ -62,7 +62,7 @@ std::pair<int, std::size_t> RunInChild(Work work)
 
 TEST(HugePanelMemory, OneLineOf100MegabytesIsReadInLittleMemory)
 {
-    testing::SimulatorTree tree;
+    test_support::SimulatorTree tree;
     tree.MakeFolder("Aircraft/c172");
     WriteOneLinePanel(tree, kLineBytes);
     const auto [status, peak] = RunInChild([&tree] {

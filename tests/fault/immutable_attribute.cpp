@@ -5,7 +5,7 @@
 #include <sys/ioctl.h>
 #include <unistd.h>
 
-namespace dalvorn::testing {
+namespace dalvorn::test_support {
 
 ImmutableAttribute::ImmutableAttribute(const std::string& path) : path_(path), set_(Change(true)) {}
 
@@ -30,4 +30,4 @@ bool ImmutableAttribute::Change(bool immutable) const
     return done;
 }
 
-}  // namespace dalvorn::testing
+}  // namespace dalvorn::test_support

@@ -6,7 +6,7 @@
 
 #include <string>
 
-namespace dalvorn::testing {
+namespace dalvorn::test_support {
 
 class ImmutableAttribute {
 public:
@@ -25,4 +25,4 @@ private:
     bool set_ = false;
 };
 
-}  // namespace dalvorn::testing
+}  // namespace dalvorn::test_support

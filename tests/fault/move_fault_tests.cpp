@@ -6,42 +6,37 @@
 
 #include <filesystem>
 
-#include "core/folder_scan.h"
-#include "core/gauge_mover.h"
-#include "core/gauge_usage_table.h"
-#include "core/memory_gauge_list.h"
 #include "fault_injecting_file_system.h"
 #include "gauge_inventory.h"
-#include "support/gauge_list_text.h"
-#include "support/recording_owner_window.h"
-#include "support/simulator_tree.h"
+#include "support/simulator_fixture.h"
 
 namespace dalvorn {
 namespace {
 
-using testing::GaugeInventory;
-using testing::ListLines;
+using test_support::GaugeInventory;
+using test_support::ListLines;
 using Lines = std::vector<std::string>;
 
 const Lines kMoveFailed{"Remove: Move Failed"};
 
-class MoveFault : public ::testing::Test {
+class MoveFault : public test_support::SimulatorFixture {
 protected:
     void SetUp() override
     {
-        tree.AddGauge("Alpha.gau", "alpha bytes");
-        tree.AddGauge("bravo.GAU", "bravo bytes");
-        tree.AddGauge("charlie.gau", "charlie bytes");
-        tree.AddGauge("used.gau", "used bytes");
+        tree.AddGauges({{"Alpha.gau", "alpha bytes"},
+                        {"bravo.GAU", "bravo bytes"},
+                        {"charlie.gau", "charlie bytes"},
+                        {"used.gau", "used bytes"}});
         tree.AddPanel("c172", "gauge00=used,1\n");
     }
+    FileSystem& Files() override { return files; }
 
     // Scans, notes the gauge files, then runs the pass.
     void ScanAndMove()
     {
-        ScanSimulatorFolder(files, owner, tree.Root(), table, list);
+        Scan();
         before = std::make_unique<GaugeInventory>(tree);
-        MoveSelectedGauges(files, owner, tree.Root(), table, list);
+        Move();
     }
 
     void ExpectNoGaugeLostOrChanged() const { EXPECT_EQ(GaugeInventory(tree).DifferenceFrom(*before), ""); }
@@ -56,11 +51,7 @@ protected:
 
     std::string Place(const std::string& content) const { return GaugeInventory(tree).PlaceOf(content); }
 
-    testing::SimulatorTree tree;
-    testing::FaultInjectingFileSystem files{tree.Files()};
-    testing::RecordingOwnerWindow owner;
-    GaugeUsageTable table;
-    MemoryGaugeList list;
+    test_support::FaultInjectingFileSystem files{tree.Files()};
     std::unique_ptr<GaugeInventory> before;
 };
 
@@ -90,8 +81,8 @@ TEST_F(MoveFault, GaugeVanishingJustBeforeItsMoveStopsThePass)
 {
     const std::string bravo = tree.Root() + files.Separator() + "Gauges" + files.Separator() + "bravo.gau";
     files.BeforeMoving(bravo, [this] { std::filesystem::remove(tree.HostPath("Gauges/bravo.GAU")); });
-    ScanSimulatorFolder(files, owner, tree.Root(), table, list);
-    MoveSelectedGauges(files, owner, tree.Root(), table, list);
+    Scan();
+    Move();
     EXPECT_EQ(owner.ErrorHeadlines(), kMoveFailed);
     EXPECT_EQ(owner.busyDepth, 0);
     EXPECT_EQ(files.MovesTried(), 2);
@@ -138,7 +129,7 @@ TEST_F(MoveFault, APassAfterTheFaultIsClearedMovesTheRest)
     ExpectFailedPass();
     std::filesystem::rename(tree.HostPath("Gauges/unused/charlie.gau"), tree.HostPath("older-charlie.gau"));
     owner.errors.clear();
-    MoveSelectedGauges(files, owner, tree.Root(), table, list);
+    Move();
     EXPECT_EQ(owner.errors, Lines{});
     ASSERT_EQ(owner.reports.size(), 1u);
     EXPECT_EQ(owner.reports[0].total, "2");

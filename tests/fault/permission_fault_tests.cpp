@@ -6,31 +6,25 @@
 
 #include <filesystem>
 
-#include "core/folder_scan.h"
-#include "core/gauge_mover.h"
-#include "core/gauge_usage_table.h"
-#include "core/memory_gauge_list.h"
 #include "gauge_inventory.h"
 #include "immutable_attribute.h"
-#include "support/recording_owner_window.h"
-#include "support/simulator_tree.h"
+#include "support/simulator_fixture.h"
 
 namespace dalvorn {
 namespace {
 
-using testing::GaugeInventory;
-using testing::ImmutableAttribute;
+using test_support::GaugeInventory;
+using test_support::ImmutableAttribute;
 using Lines = std::vector<std::string>;
 
 const char kCannotSetAttribute[] = "the immutable attribute cannot be set here";
 
-class PermissionFault : public ::testing::Test {
+class PermissionFault : public test_support::SimulatorFixture {
 protected:
     void SetUp() override
     {
-        tree.AddGauge("alpha.gau", "alpha bytes");
-        tree.AddGauge("bravo.gau", "bravo bytes");
-        ScanSimulatorFolder(tree.Files(), owner, tree.Root(), table, list);
+        tree.AddGauges({{"alpha.gau", "alpha bytes"}, {"bravo.gau", "bravo bytes"}});
+        Scan();
     }
 
     // Runs the pass with `path` immutable, and checks that it failed and
@@ -42,7 +36,7 @@ protected:
             const ImmutableAttribute immutable(tree.PathOf(relativePath));
             if (!immutable.IsSet())
                 return false;
-            MoveSelectedGauges(tree.Files(), owner, tree.Root(), table, list);
+            Move();
         }
         EXPECT_EQ(owner.ErrorHeadlines(), Lines{"Remove: Move Failed"});
         EXPECT_TRUE(owner.reports.empty());
@@ -51,11 +45,6 @@ protected:
         EXPECT_EQ(list.Count(), 2u);
         return true;
     }
-
-    testing::SimulatorTree tree;
-    testing::RecordingOwnerWindow owner;
-    GaugeUsageTable table;
-    MemoryGaugeList list;
 };
 
 TEST_F(PermissionFault, DestinationFolderRefusingNewEntries)

@@ -20,7 +20,7 @@ const char kValue[] = "EXE Path";
 // The simulator's key in the 32-bit view, as the installer writes it. Only
 // a value this test wrote is deleted; the key is left, as it may have been
 // there before.
-class SimulatorValue : public ::testing::Test {
+class SimulatorValue : public testing::Test {
 protected:
     void SetUp() override
     {

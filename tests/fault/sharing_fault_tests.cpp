@@ -6,59 +6,30 @@
 
 #include <windows.h>
 
-#include "core/folder_scan.h"
-#include "core/gauge_mover.h"
-#include "core/gauge_usage_table.h"
-#include "core/memory_gauge_list.h"
 #include "gauge_inventory.h"
-#include "support/gauge_list_text.h"
-#include "support/recording_owner_window.h"
-#include "support/simulator_tree.h"
+#include "platform/win32/win32_handle.h"
+#include "support/simulator_fixture.h"
 
 namespace dalvorn {
 namespace {
 
-using testing::GaugeInventory;
-using testing::ListLines;
+using test_support::GaugeInventory;
+using test_support::ListLines;
 using Lines = std::vector<std::string>;
 
 // A file kept open, as another program would hold it.
-class HeldFile {
-public:
-    HeldFile(const std::string& path, DWORD shareMode)
-        : handle_(CreateFileA(path.c_str(), GENERIC_READ, shareMode, nullptr, OPEN_EXISTING, 0, nullptr))
-    {
-    }
-    ~HeldFile()
-    {
-        if (IsOpen())
-            CloseHandle(handle_);
-    }
-    HeldFile(const HeldFile&) = delete;
-    HeldFile& operator=(const HeldFile&) = delete;
+FileHandle HoldOpen(const std::string& path, DWORD shareMode)
+{
+    return FileHandle(CreateFileA(path.c_str(), GENERIC_READ, shareMode, nullptr, OPEN_EXISTING, 0, nullptr));
+}
 
-    bool IsOpen() const { return handle_ != INVALID_HANDLE_VALUE; }
-
-private:
-    HANDLE handle_;
-};
-
-class SharingFault : public ::testing::Test {
+class SharingFault : public test_support::SimulatorFixture {
 protected:
     void SetUp() override
     {
-        tree.AddGauge("alpha.gau", "alpha bytes");
-        tree.AddGauge("bravo.gau", "bravo bytes");
-        tree.AddGauge("charlie.gau", "charlie bytes");
+        tree.AddGauges({{"alpha.gau", "alpha bytes"}, {"bravo.gau", "bravo bytes"}, {"charlie.gau", "charlie bytes"}});
         tree.AddPanel("c172", "gauge00=charlie,1\n");
     }
-    void Scan() { ScanSimulatorFolder(tree.Files(), owner, tree.Root(), table, list); }
-    void Move() { MoveSelectedGauges(tree.Files(), owner, tree.Root(), table, list); }
-
-    testing::SimulatorTree tree;
-    testing::RecordingOwnerWindow owner;
-    GaugeUsageTable table;
-    MemoryGaugeList list;
 };
 
 TEST_F(SharingFault, GaugeHeldOpenWithoutSharingCannotBeMoved)
@@ -66,8 +37,8 @@ TEST_F(SharingFault, GaugeHeldOpenWithoutSharingCannotBeMoved)
     Scan();
     const GaugeInventory before(tree);
     {
-        const HeldFile held(tree.PathOf("Gauges/bravo.gau"), 0);
-        ASSERT_TRUE(held.IsOpen());
+        const FileHandle held = HoldOpen(tree.PathOf("Gauges/bravo.gau"), 0);
+        ASSERT_TRUE(held.IsValid());
         Move();
     }
     EXPECT_EQ(owner.ErrorHeadlines(), Lines{"Remove: Move Failed"});
@@ -83,8 +54,8 @@ TEST_F(SharingFault, GaugeHeldOpenWithoutDeleteSharingCannotBeMoved)
     Scan();
     const GaugeInventory before(tree);
     {
-        const HeldFile held(tree.PathOf("Gauges/alpha.gau"), FILE_SHARE_READ | FILE_SHARE_WRITE);
-        ASSERT_TRUE(held.IsOpen());
+        const FileHandle held = HoldOpen(tree.PathOf("Gauges/alpha.gau"), FILE_SHARE_READ | FILE_SHARE_WRITE);
+        ASSERT_TRUE(held.IsValid());
         Move();
     }
     EXPECT_EQ(owner.ErrorHeadlines(), Lines{"Remove: Move Failed"});
@@ -96,8 +67,9 @@ TEST_F(SharingFault, GaugeHeldOpenWithFullSharingIsMoved)
 {
     Scan();
     {
-        const HeldFile held(tree.PathOf("Gauges/alpha.gau"), FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE);
-        ASSERT_TRUE(held.IsOpen());
+        const FileHandle held =
+            HoldOpen(tree.PathOf("Gauges/alpha.gau"), FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE);
+        ASSERT_TRUE(held.IsValid());
         Move();
     }
     EXPECT_EQ(owner.errors, Lines{});
@@ -108,8 +80,8 @@ TEST_F(SharingFault, GaugeHeldOpenWithFullSharingIsMoved)
 TEST_F(SharingFault, PanelHeldOpenWithoutSharingEndsTheScan)
 {
     list.Append("before (Used By: )");
-    const HeldFile held(tree.PathOf("Aircraft/c172/panel.cfg"), 0);
-    ASSERT_TRUE(held.IsOpen());
+    const FileHandle held = HoldOpen(tree.PathOf("Aircraft/c172/panel.cfg"), 0);
+    ASSERT_TRUE(held.IsValid());
     try {
         Scan();
         ADD_FAILURE() << "the scan read a panel held open without sharing";

@@ -11,16 +11,18 @@
 
 #include "core/text_line_reader.h"
 #include "fuzz_check.h"
-#include "piecewise_file.h"
 #include "reference_text_lines.h"
+#include "tests/support/memory_file.h"
 
 namespace dalvorn::fuzz {
 namespace {
 
+using test_support::MemoryFile;
+
 std::size_t FailurePoint(std::uint8_t choice, std::size_t contentSize)
 {
     if (choice % 4 != 0)
-        return PiecewiseFile::kNoFailure;
+        return MemoryFile::kNoFailure;
     return contentSize * (choice / 4) / 63;
 }
 
@@ -42,7 +44,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     const std::string content(reinterpret_cast<const char*>(data) + 2, size - 2);
     const std::size_t failAfter = FailurePoint(data[1], content.size());
-    TextLineReader reader(std::make_unique<PiecewiseFile>(content, PieceSize(data[0], content.size()), failAfter), "fuzz");
+    TextLineReader reader(std::make_unique<MemoryFile>(content, PieceSize(data[0], content.size()), failAfter),
+                          MemoryFile::kPath);
 
     const std::vector<std::string> expected = ReferenceTextLines(content);
     std::vector<std::string> lines;
@@ -50,7 +53,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     try {
         ReadEveryLine(reader, lines);
     } catch (const FileException& error) {
-        Check(error.Path() == "fuzz", "a read error names the file");
+        Check(error.Path() == MemoryFile::kPath, "a read error names the file");
         failed = true;
     }
     if (failed) {

@@ -71,7 +71,7 @@ private:
     bool wroteValue_ = false;
 };
 
-class RegisteredSimulatorFolder : public ::testing::Test {
+class RegisteredSimulatorFolder : public testing::Test {
 protected:
     void SetUp() override
     {

@@ -9,16 +9,16 @@
 #include "platform/posix/wine_drive_mapping.h"
 #include "platform/posix/wine_registered_simulator_folder.h"
 #include "platform/registered_simulator_folder.h"
-#include "tests/posix/temporary_folder.h"
+#include "support/temporary_folder.h"
 
 namespace dalvorn {
 namespace {
 
-using testing::TemporaryFolder;
+using test_support::TemporaryFolder;
 
 // A Wine prefix with drive C: linked to drive_c and the simulator installed
 // as "Program Files/FS2002".
-class FakeWinePrefix : public ::testing::Test {
+class FakeWinePrefix : public testing::Test {
 protected:
     FakeWinePrefix()
     {
@@ -27,8 +27,8 @@ protected:
         folder_.MakeLink("prefix/dosdevices/c:", "../drive_c");
     }
 
-    std::string Prefix() const { return folder_ / "prefix"; }
-    std::string DriveC() const { return std::filesystem::canonical(folder_ / "prefix/drive_c").string(); }
+    std::string Prefix() const { return folder_.PathOf("prefix"); }
+    std::string DriveC() const { return std::filesystem::canonical(folder_.PathOf("prefix/drive_c")).string(); }
     // A host path below drive_c, spelt as on disk.
     std::string OnDriveC(const std::string& relative) const { return DriveC() + "/" + relative; }
     std::optional<std::string> Map(const std::string& windowsPath) const
@@ -80,7 +80,7 @@ TEST_F(FakeWinePrefix, KeepsMissingComponentsAsWritten)
 
 TEST_F(FakeWinePrefix, MatchesTheDriveLetterInEitherCase)
 {
-    std::filesystem::rename(folder_ / "prefix/dosdevices/c:", folder_ / "prefix/dosdevices/C:");
+    std::filesystem::rename(folder_.PathOf("prefix/dosdevices/c:"), folder_.PathOf("prefix/dosdevices/C:"));
     EXPECT_EQ(Map("c:\\Program Files"), OnDriveC("Program Files"));
     EXPECT_EQ(Map("C:\\Program Files"), OnDriveC("Program Files"));
 }
@@ -88,7 +88,7 @@ TEST_F(FakeWinePrefix, MatchesTheDriveLetterInEitherCase)
 TEST_F(FakeWinePrefix, FollowsADriveLinkToTheHostRoot)
 {
     folder_.MakeLink("prefix/dosdevices/z:", "/");
-    const std::string hostFolder = std::filesystem::canonical(folder_ / "prefix/drive_c/Program Files").string();
+    const std::string hostFolder = std::filesystem::canonical(folder_.PathOf("prefix/drive_c/Program Files")).string();
     std::string windowsPath = "Z:" + hostFolder;
     for (char& c : windowsPath)
         c = c == '/' ? '\\' : c;
@@ -102,7 +102,7 @@ TEST_F(FakeWinePrefix, GivesNothingWithoutAMappedDrive)
     EXPECT_EQ(Map("E:\\FS2002"), std::nullopt);
     folder_.WriteFile("prefix/dosdevices/f:", "not a folder");
     EXPECT_EQ(Map("F:\\FS2002"), std::nullopt);
-    EXPECT_EQ(MapWindowsPathIntoWinePrefix(folder_ / "elsewhere", "C:\\Program Files"), std::nullopt);
+    EXPECT_EQ(MapWindowsPathIntoWinePrefix(folder_.PathOf("elsewhere"), "C:\\Program Files"), std::nullopt);
 }
 
 TEST_F(FakeWinePrefix, GivesNothingForPathsWithoutADrive)
@@ -127,7 +127,7 @@ TEST_F(FakeWinePrefix, FindsNothingWithoutAUsableRegistry)
     EXPECT_EQ(FindRegisteredSimulatorFolderInPrefix(Prefix()), std::nullopt);
     WriteSystemRegistry(R"("EXE Path"=hex(2):43,00,00,00)");
     EXPECT_EQ(FindRegisteredSimulatorFolderInPrefix(Prefix()), std::nullopt);
-    std::filesystem::remove(folder_ / "prefix/system.reg");
+    std::filesystem::remove(folder_.PathOf("prefix/system.reg"));
     folder_.MakeFolder("prefix/system.reg");
     EXPECT_EQ(FindRegisteredSimulatorFolderInPrefix(Prefix()), std::nullopt);
 }
@@ -169,10 +169,10 @@ TEST_F(FakeWinePrefix, UsesThePrefixNamedByTheEnvironment)
 TEST_F(FakeWinePrefix, UsesDotWineInTheHomeFolderByDefault)
 {
     const ScopedVariable prefix("WINEPREFIX", std::nullopt);
-    const ScopedVariable home("HOME", folder_.Path());
-    EXPECT_EQ(WinePrefixFromEnvironment(), folder_ / ".wine");
+    const ScopedVariable home("HOME", folder_.Root());
+    EXPECT_EQ(WinePrefixFromEnvironment(), folder_.PathOf(".wine"));
     const ScopedVariable emptyPrefix("WINEPREFIX", "");
-    EXPECT_EQ(WinePrefixFromEnvironment(), folder_ / ".wine");
+    EXPECT_EQ(WinePrefixFromEnvironment(), folder_.PathOf(".wine"));
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/posix/posix_file_system.h"
-#include "temporary_folder.h"
+#include "support/temporary_folder.h"
 
 namespace dalvorn {
 namespace {
@@ -16,9 +16,9 @@ std::string ReadAll(const FileSystem& fileSystem, const std::string& path)
     return content;
 }
 
-class CaseInsensitiveLookupTest : public ::testing::Test {
+class CaseInsensitiveLookupTest : public testing::Test {
 protected:
-    testing::TemporaryFolder root;
+    test_support::TemporaryFolder root;
     PosixFileSystem fileSystem;
 };
 
@@ -27,9 +27,9 @@ TEST_F(CaseInsensitiveLookupTest, FindsEveryComponentInAnyLetterCase)
     root.MakeFolder("Flight Simulator/Aircraft/c172/Panel");
     root.WriteFile("Flight Simulator/Aircraft/c172/Panel/Panel.CFG", "gauges");
 
-    EXPECT_TRUE(fileSystem.Exists(root / "flight simulator/AIRCRAFT/C172/panel/panel.cfg"));
-    EXPECT_TRUE(fileSystem.Exists(root / "FLIGHT SIMULATOR/aircraft"));
-    EXPECT_EQ(ReadAll(fileSystem, root / "flight simulator/aircraft/C172/PANEL/panel.cfg"), "gauges");
+    EXPECT_TRUE(fileSystem.Exists(root.PathOf("flight simulator/AIRCRAFT/C172/panel/panel.cfg")));
+    EXPECT_TRUE(fileSystem.Exists(root.PathOf("FLIGHT SIMULATOR/aircraft")));
+    EXPECT_EQ(ReadAll(fileSystem, root.PathOf("flight simulator/aircraft/C172/PANEL/panel.cfg")), "gauges");
 }
 
 TEST_F(CaseInsensitiveLookupTest, MissingComponentsAreNotFound)
@@ -37,11 +37,11 @@ TEST_F(CaseInsensitiveLookupTest, MissingComponentsAreNotFound)
     root.MakeFolder("Gauges");
     root.WriteFile("Gauges/cessna.gau", "");
 
-    EXPECT_FALSE(fileSystem.Exists(root / "Gauges/learjet.gau"));
-    EXPECT_FALSE(fileSystem.Exists(root / "Missing/cessna.gau"));
-    EXPECT_FALSE(fileSystem.Exists(root / "gauges/cessna.gau/"));
-    EXPECT_FALSE(fileSystem.Exists(root / "gauges/cessna.gau/inside"));
-    EXPECT_TRUE(fileSystem.Exists(root / "gauges/"));
+    EXPECT_FALSE(fileSystem.Exists(root.PathOf("Gauges/learjet.gau")));
+    EXPECT_FALSE(fileSystem.Exists(root.PathOf("Missing/cessna.gau")));
+    EXPECT_FALSE(fileSystem.Exists(root.PathOf("gauges/cessna.gau/")));
+    EXPECT_FALSE(fileSystem.Exists(root.PathOf("gauges/cessna.gau/inside")));
+    EXPECT_TRUE(fileSystem.Exists(root.PathOf("gauges/")));
 }
 
 TEST_F(CaseInsensitiveLookupTest, ExactSpellingWinsOverOtherCaseInEveryComponent)
@@ -52,14 +52,14 @@ TEST_F(CaseInsensitiveLookupTest, ExactSpellingWinsOverOtherCaseInEveryComponent
     root.WriteFile("Data/file.txt", "upper folder, lower file");
     root.WriteFile("data/file.txt", "lower folder, lower file");
 
-    EXPECT_EQ(ReadAll(fileSystem, root / "Data/File.txt"), "upper folder, upper file");
-    EXPECT_EQ(ReadAll(fileSystem, root / "Data/file.txt"), "upper folder, lower file");
-    EXPECT_EQ(ReadAll(fileSystem, root / "data/file.txt"), "lower folder, lower file");
+    EXPECT_EQ(ReadAll(fileSystem, root.PathOf("Data/File.txt")), "upper folder, upper file");
+    EXPECT_EQ(ReadAll(fileSystem, root.PathOf("Data/file.txt")), "upper folder, lower file");
+    EXPECT_EQ(ReadAll(fileSystem, root.PathOf("data/file.txt")), "lower folder, lower file");
     // The exact folder "data" wins even though only "Data" holds File.txt.
-    EXPECT_EQ(ReadAll(fileSystem, root / "data/File.txt"), "lower folder, lower file");
+    EXPECT_EQ(ReadAll(fileSystem, root.PathOf("data/File.txt")), "lower folder, lower file");
     // "DATA" is found as "Data" (first of the two in folder order); inside
     // it the exact "file.txt" wins over "File.txt", which comes first.
-    EXPECT_EQ(ReadAll(fileSystem, root / "DATA/file.txt"), "upper folder, lower file");
+    EXPECT_EQ(ReadAll(fileSystem, root.PathOf("DATA/file.txt")), "upper folder, lower file");
 }
 
 TEST_F(CaseInsensitiveLookupTest, AmbiguousSpellingPicksTheSameEntryEveryTime)
@@ -68,15 +68,15 @@ TEST_F(CaseInsensitiveLookupTest, AmbiguousSpellingPicksTheSameEntryEveryTime)
     root.WriteFile("README", "upper");
 
     // Names equal apart from case are ordered by their bytes: "README" first.
-    EXPECT_EQ(ReadAll(fileSystem, root / "ReadMe"), "upper");
+    EXPECT_EQ(ReadAll(fileSystem, root.PathOf("ReadMe")), "upper");
 }
 
 TEST_F(CaseInsensitiveLookupTest, BackslashIsAnOrdinaryNameCharacter)
 {
     root.WriteFile("Gauges\\cessna.gau", "");
 
-    EXPECT_TRUE(fileSystem.Exists(root / "gauges\\CESSNA.gau"));
-    EXPECT_FALSE(fileSystem.Exists(root / "Gauges/cessna.gau"));
+    EXPECT_TRUE(fileSystem.Exists(root.PathOf("gauges\\CESSNA.gau")));
+    EXPECT_FALSE(fileSystem.Exists(root.PathOf("Gauges/cessna.gau")));
 }
 
 TEST_F(CaseInsensitiveLookupTest, IdentifiesAFolderHoweverItIsReached)
@@ -85,16 +85,16 @@ TEST_F(CaseInsensitiveLookupTest, IdentifiesAFolderHoweverItIsReached)
     root.MakeFolder("Aircraft/b737");
     root.MakeLink("Aircraft/Cessna", "c172");
 
-    const auto identity = fileSystem.IdentifyFolder(root / "Aircraft/c172");
+    const auto identity = fileSystem.IdentifyFolder(root.PathOf("Aircraft/c172"));
     ASSERT_TRUE(identity.has_value());
-    const auto byOtherCase = fileSystem.IdentifyFolder(root / "AIRCRAFT/C172");
-    const auto byLink = fileSystem.IdentifyFolder(root / "aircraft/cessna");
-    const auto other = fileSystem.IdentifyFolder(root / "Aircraft/b737");
+    const auto byOtherCase = fileSystem.IdentifyFolder(root.PathOf("AIRCRAFT/C172"));
+    const auto byLink = fileSystem.IdentifyFolder(root.PathOf("aircraft/cessna"));
+    const auto other = fileSystem.IdentifyFolder(root.PathOf("Aircraft/b737"));
     ASSERT_TRUE(byOtherCase && byLink && other);
     EXPECT_FALSE(*identity < *byOtherCase || *byOtherCase < *identity);
     EXPECT_FALSE(*identity < *byLink || *byLink < *identity);
     EXPECT_TRUE(*identity < *other || *other < *identity);
-    EXPECT_FALSE(fileSystem.IdentifyFolder(root / "Aircraft/missing").has_value());
+    EXPECT_FALSE(fileSystem.IdentifyFolder(root.PathOf("Aircraft/missing")).has_value());
 }
 
 }  // namespace

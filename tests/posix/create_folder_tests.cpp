@@ -3,7 +3,7 @@
 #include <filesystem>
 
 #include "platform/posix/posix_file_system.h"
-#include "temporary_folder.h"
+#include "support/temporary_folder.h"
 
 namespace dalvorn {
 namespace {
@@ -16,9 +16,9 @@ int CountEntries(const std::string& folder)
     return count;
 }
 
-class CreateFolderTest : public ::testing::Test {
+class CreateFolderTest : public testing::Test {
 protected:
-    testing::TemporaryFolder root;
+    test_support::TemporaryFolder root;
     PosixFileSystem fileSystem;
 };
 
@@ -26,10 +26,10 @@ TEST_F(CreateFolderTest, CreatesTheNameAsGivenInsideAParentOfAnotherCase)
 {
     root.MakeFolder("Gauges");
 
-    fileSystem.CreateFolder(root / "gauges/unused");
+    fileSystem.CreateFolder(root.PathOf("gauges/unused"));
 
-    EXPECT_TRUE(std::filesystem::is_directory(root / "Gauges/unused"));
-    EXPECT_EQ(CountEntries(root.Path()), 1);
+    EXPECT_TRUE(std::filesystem::is_directory(root.PathOf("Gauges/unused")));
+    EXPECT_EQ(CountEntries(root.Root()), 1);
 }
 
 TEST_F(CreateFolderTest, FolderOfAnotherCaseIsUsedInsteadOfANewOne)
@@ -37,18 +37,18 @@ TEST_F(CreateFolderTest, FolderOfAnotherCaseIsUsedInsteadOfANewOne)
     root.MakeFolder("Gauges/Unused");
     root.WriteFile("Gauges/cessna.gau", "gauge");
 
-    fileSystem.CreateFolder(root / "gauges/unused");
-    EXPECT_EQ(CountEntries(root / "Gauges"), 2);
+    fileSystem.CreateFolder(root.PathOf("gauges/unused"));
+    EXPECT_EQ(CountEntries(root.PathOf("Gauges")), 2);
 
-    ASSERT_TRUE(fileSystem.Move(root / "gauges/cessna.gau", root / "gauges/unused/cessna.gau").Succeeded());
+    ASSERT_TRUE(fileSystem.Move(root.PathOf("gauges/cessna.gau"), root.PathOf("gauges/unused/cessna.gau")).Succeeded());
     EXPECT_EQ(root.ReadFile("Gauges/Unused/cessna.gau"), "gauge");
 }
 
 TEST_F(CreateFolderTest, MissingParentCreatesNothing)
 {
-    fileSystem.CreateFolder(root / "gauges/unused");
+    fileSystem.CreateFolder(root.PathOf("gauges/unused"));
 
-    EXPECT_EQ(CountEntries(root.Path()), 0);
+    EXPECT_EQ(CountEntries(root.Root()), 0);
 }
 
 }  // namespace

@@ -8,12 +8,12 @@
 #include "core/folder_scan.h"
 #include "core/gauge_usage_table.h"
 #include "platform/posix/posix_file_system.h"
-#include "temporary_folder.h"
+#include "support/temporary_folder.h"
 
 namespace dalvorn {
 namespace {
 
-class EnumerateTest : public ::testing::Test {
+class EnumerateTest : public testing::Test {
 protected:
     std::vector<DirectoryEntry> List(const std::string& folder, const std::string& pattern) const
     {
@@ -39,7 +39,7 @@ protected:
         return false;
     }
 
-    testing::TemporaryFolder root;
+    test_support::TemporaryFolder root;
     PosixFileSystem fileSystem;
 };
 
@@ -52,8 +52,8 @@ TEST_F(EnumerateTest, GaugePatternMatchesTheExtensionInAnyCase)
                              "panel.gauge"})
         root.WriteFile(std::string("Gauges/") + name, "");
 
-    EXPECT_EQ(Names(root / "Gauges", "*.gau"), (NameList{"b737.Gau", "cessna.gau", "Learjet.GAU"}));
-    EXPECT_EQ(Names(root / "Gauges", "*.GAU"), (NameList{"b737.Gau", "cessna.gau", "Learjet.GAU"}));
+    EXPECT_EQ(Names(root.PathOf("Gauges"), "*.gau"), (NameList{"b737.Gau", "cessna.gau", "Learjet.GAU"}));
+    EXPECT_EQ(Names(root.PathOf("Gauges"), "*.GAU"), (NameList{"b737.Gau", "cessna.gau", "Learjet.GAU"}));
 }
 
 TEST_F(EnumerateTest, AllPatternYieldsEveryNameAndTheDotEntriesFirst)
@@ -62,7 +62,7 @@ TEST_F(EnumerateTest, AllPatternYieldsEveryNameAndTheDotEntriesFirst)
     root.WriteFile("Aircraft/notes", "");
     root.WriteFile("Aircraft/-first.txt", "");
 
-    const std::vector<DirectoryEntry> entries = List(root / "Aircraft", "*.*");
+    const std::vector<DirectoryEntry> entries = List(root.PathOf("Aircraft"), "*.*");
     ASSERT_EQ(entries.size(), 5u);
     EXPECT_EQ(entries[0].name, ".");
     EXPECT_TRUE(entries[0].isDirectory);
@@ -84,7 +84,7 @@ TEST_F(EnumerateTest, OrdersByUpperCasedBytesAsNtfsDoes)
     for (const char* name : {"a_b.gau", "AB.gau", "ac.gau", "Zulu.gau", "9.gau", "_x.gau", "Ab.gau"})
         root.WriteFile(std::string("Gauges/") + name, "");
 
-    EXPECT_EQ(Names(root / "Gauges", "*.gau"),
+    EXPECT_EQ(Names(root.PathOf("Gauges"), "*.gau"),
               (NameList{"9.gau", "AB.gau", "Ab.gau", "ac.gau", "a_b.gau", "Zulu.gau", "_x.gau"}));
 }
 
@@ -93,16 +93,16 @@ TEST_F(EnumerateTest, FindsTheFolderInAnyLetterCase)
     root.MakeFolder("Gauges");
     root.WriteFile("Gauges/cessna.gau", "");
 
-    EXPECT_EQ(Names(root / "GAUGES", "*.gau"), (NameList{"cessna.gau"}));
+    EXPECT_EQ(Names(root.PathOf("GAUGES"), "*.gau"), (NameList{"cessna.gau"}));
 }
 
 TEST_F(EnumerateTest, FolderThatCannotBeOpenedYieldsNothing)
 {
     root.WriteFile("Gauges", "a file where a folder is expected");
 
-    EXPECT_TRUE(List(root / "Missing", "*.*").empty());
-    EXPECT_TRUE(List(root / "Gauges", "*.*").empty());
-    EXPECT_TRUE(List(root / "Gauges/inner", "*.gau").empty());
+    EXPECT_TRUE(List(root.PathOf("Missing"), "*.*").empty());
+    EXPECT_TRUE(List(root.PathOf("Gauges"), "*.*").empty());
+    EXPECT_TRUE(List(root.PathOf("Gauges/inner"), "*.gau").empty());
 }
 
 TEST_F(EnumerateTest, LinksCountAsDirectoriesOnlyWhenTheyLeadToAFolder)
@@ -115,19 +115,19 @@ TEST_F(EnumerateTest, LinksCountAsDirectoriesOnlyWhenTheyLeadToAFolder)
     root.MakeLink("Aircraft/loop-a", "loop-b");
     root.MakeLink("Aircraft/loop-b", "loop-a");
 
-    EXPECT_TRUE(IsListedAsDirectory(root / "Aircraft", "cessna"));
-    EXPECT_FALSE(IsListedAsDirectory(root / "Aircraft", "text"));
-    EXPECT_FALSE(IsListedAsDirectory(root / "Aircraft", "dangling"));
-    EXPECT_FALSE(IsListedAsDirectory(root / "Aircraft", "loop-a"));
-    EXPECT_FALSE(IsListedAsDirectory(root / "Aircraft", "loop-b"));
+    EXPECT_TRUE(IsListedAsDirectory(root.PathOf("Aircraft"), "cessna"));
+    EXPECT_FALSE(IsListedAsDirectory(root.PathOf("Aircraft"), "text"));
+    EXPECT_FALSE(IsListedAsDirectory(root.PathOf("Aircraft"), "dangling"));
+    EXPECT_FALSE(IsListedAsDirectory(root.PathOf("Aircraft"), "loop-a"));
+    EXPECT_FALSE(IsListedAsDirectory(root.PathOf("Aircraft"), "loop-b"));
 }
 
 TEST_F(EnumerateTest, NamedPipeIsListedAsAPlainEntry)
 {
     root.MakeFolder("Gauges");
-    ASSERT_EQ(mkfifo((root / "Gauges/pipe.gau").c_str(), 0600), 0);
+    ASSERT_EQ(mkfifo((root.PathOf("Gauges/pipe.gau")).c_str(), 0600), 0);
 
-    const std::vector<DirectoryEntry> entries = List(root / "Gauges", "*.gau");
+    const std::vector<DirectoryEntry> entries = List(root.PathOf("Gauges"), "*.gau");
     ASSERT_EQ(entries.size(), 1u);
     EXPECT_FALSE(entries[0].isDirectory);
 }
@@ -141,7 +141,7 @@ TEST_F(EnumerateTest, WalkThroughALinkBackToAnAncestorEnds)
     GaugeUsageTable table;
     table.ResetGauge("cessna.gau");
 
-    WalkAircraftFolder(fileSystem, "c172", root / "Aircraft/C172", table);
+    WalkAircraftFolder(fileSystem, "c172", root.PathOf("Aircraft/C172"), table);
 
     EXPECT_EQ(table.Users("cessna.gau"), "c172");
 }

@@ -1,27 +1,33 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "platform/posix/no_replace_rename.h"
 #include "platform/posix/posix_file_system.h"
-#include "temporary_folder.h"
+#include "support/temporary_folder.h"
 
 namespace dalvorn {
 namespace {
 
-class MoveTest : public ::testing::Test {
+class MoveTest : public testing::Test {
 protected:
     void SetUp() override
     {
         root.MakeFolder("Gauges/Unused");
         root.WriteFile("Gauges/Cessna.GAU", "cessna gauge");
     }
+    MoveOutcome Move(const std::string& from, const std::string& to)
+    {
+        return fileSystem.Move(root.PathOf(from), root.PathOf(to));
+    }
 
-    testing::TemporaryFolder root;
+    test_support::TemporaryFolder root;
     PosixFileSystem fileSystem;
 };
 
 TEST_F(MoveTest, MovesAFileFoundInAnyCaseUnderExactlyTheNewName)
 {
-    EXPECT_TRUE(fileSystem.Move(root / "gauges/cessna.gau", root / "gauges/unused/cessna.gau").Succeeded());
+    EXPECT_TRUE(Move("gauges/cessna.gau", "gauges/unused/cessna.gau").Succeeded());
 
     EXPECT_FALSE(root.Has("Gauges/Cessna.GAU"));
     EXPECT_EQ(root.ReadFile("Gauges/Unused/cessna.gau"), "cessna gauge");
@@ -31,7 +37,7 @@ TEST_F(MoveTest, NeverReplacesAnExistingFile)
 {
     root.WriteFile("Gauges/Unused/cessna.gau", "older copy");
 
-    EXPECT_FALSE(fileSystem.Move(root / "Gauges/Cessna.GAU", root / "Gauges/Unused/cessna.gau").Succeeded());
+    EXPECT_FALSE(Move("Gauges/Cessna.GAU", "Gauges/Unused/cessna.gau").Succeeded());
 
     EXPECT_EQ(root.ReadFile("Gauges/Cessna.GAU"), "cessna gauge");
     EXPECT_EQ(root.ReadFile("Gauges/Unused/cessna.gau"), "older copy");
@@ -41,7 +47,7 @@ TEST_F(MoveTest, DestinationSpeltInAnotherCaseCountsAsExisting)
 {
     root.WriteFile("Gauges/Unused/CESSNA.gau", "older copy");
 
-    EXPECT_FALSE(fileSystem.Move(root / "Gauges/Cessna.GAU", root / "Gauges/Unused/cessna.gau").Succeeded());
+    EXPECT_FALSE(Move("Gauges/Cessna.GAU", "Gauges/Unused/cessna.gau").Succeeded());
 
     EXPECT_EQ(root.ReadFile("Gauges/Cessna.GAU"), "cessna gauge");
     EXPECT_FALSE(root.Has("Gauges/Unused/cessna.gau"));
@@ -50,14 +56,14 @@ TEST_F(MoveTest, DestinationSpeltInAnotherCaseCountsAsExisting)
 
 TEST_F(MoveTest, FailsWithoutSourceOrDestinationFolder)
 {
-    EXPECT_FALSE(fileSystem.Move(root / "Gauges/learjet.gau", root / "Gauges/Unused/learjet.gau").Succeeded());
-    EXPECT_FALSE(fileSystem.Move(root / "Gauges/cessna.gau", root / "Gauges/Missing/cessna.gau").Succeeded());
+    EXPECT_FALSE(Move("Gauges/learjet.gau", "Gauges/Unused/learjet.gau").Succeeded());
+    EXPECT_FALSE(Move("Gauges/cessna.gau", "Gauges/Missing/cessna.gau").Succeeded());
     EXPECT_EQ(root.ReadFile("Gauges/Cessna.GAU"), "cessna gauge");
 }
 
 TEST_F(MoveTest, RenamingToAnotherCaseOfItsOwnNameIsAllowed)
 {
-    EXPECT_TRUE(fileSystem.Move(root / "Gauges/Cessna.GAU", root / "Gauges/cessna.gau").Succeeded());
+    EXPECT_TRUE(Move("Gauges/Cessna.GAU", "Gauges/cessna.gau").Succeeded());
 
     EXPECT_FALSE(root.Has("Gauges/Cessna.GAU"));
     EXPECT_EQ(root.ReadFile("Gauges/cessna.gau"), "cessna gauge");
@@ -67,7 +73,7 @@ TEST_F(MoveTest, RenamingToAnotherCaseIsRefusedWhenAThirdSpellingExists)
 {
     root.WriteFile("Gauges/CESSNA.GAU", "other gauge");
 
-    EXPECT_FALSE(fileSystem.Move(root / "Gauges/Cessna.GAU", root / "Gauges/cessna.gau").Succeeded());
+    EXPECT_FALSE(Move("Gauges/Cessna.GAU", "Gauges/cessna.gau").Succeeded());
     EXPECT_FALSE(root.Has("Gauges/cessna.gau"));
 }
 
@@ -76,7 +82,7 @@ TEST_F(MoveTest, MovesAFolderLikeARename)
     root.MakeFolder("Gauges/Old");
     root.WriteFile("Gauges/Old/a.gau", "a");
 
-    EXPECT_TRUE(fileSystem.Move(root / "gauges/old", root / "gauges/unused/Old").Succeeded());
+    EXPECT_TRUE(Move("gauges/old", "gauges/unused/Old").Succeeded());
     EXPECT_EQ(root.ReadFile("Gauges/Unused/Old/a.gau"), "a");
 }
 
@@ -84,10 +90,10 @@ TEST_F(MoveTest, MovesAFolderLikeARename)
 TEST_F(MoveTest, ACaseVariantMadeByAnotherProgramBetweenTwoMovesStopsTheSecond)
 {
     root.WriteFile("Gauges/Learjet.gau", "learjet gauge");
-    ASSERT_TRUE(fileSystem.Move(root / "Gauges/Cessna.GAU", root / "Gauges/Unused/cessna.gau").Succeeded());
+    ASSERT_TRUE(Move("Gauges/Cessna.GAU", "Gauges/Unused/cessna.gau").Succeeded());
     root.WriteFile("Gauges/Unused/LEARJET.GAU", "another program's file");
 
-    EXPECT_EQ(fileSystem.Move(root / "Gauges/Learjet.gau", root / "Gauges/Unused/learjet.gau").status,
+    EXPECT_EQ(Move("Gauges/Learjet.gau", "Gauges/Unused/learjet.gau").status,
               MoveOutcome::Status::DestinationTaken);
     EXPECT_EQ(root.ReadFile("Gauges/Learjet.gau"), "learjet gauge");
     EXPECT_FALSE(root.Has("Gauges/Unused/learjet.gau"));
@@ -97,37 +103,27 @@ TEST_F(MoveTest, AFileThisProgramMovedInStopsALaterMoveOfTheSameName)
 {
     root.MakeFolder("Gauges/Old");
     root.WriteFile("Gauges/Old/CESSNA.gau", "other cessna");
-    ASSERT_TRUE(fileSystem.Move(root / "Gauges/Cessna.GAU", root / "Gauges/Unused/cessna.gau").Succeeded());
+    ASSERT_TRUE(Move("Gauges/Cessna.GAU", "Gauges/Unused/cessna.gau").Succeeded());
 
-    EXPECT_EQ(fileSystem.Move(root / "Gauges/Old/CESSNA.gau", root / "Gauges/Unused/Cessna.gau").status,
+    EXPECT_EQ(Move("Gauges/Old/CESSNA.gau", "Gauges/Unused/Cessna.gau").status,
               MoveOutcome::Status::DestinationTaken);
     EXPECT_EQ(root.ReadFile("Gauges/Unused/cessna.gau"), "cessna gauge");
 }
 
-TEST(RenameWithoutReplacingTest, MovesAndNeverReplaces)
+TEST(NoReplaceRenameTest, BothWaysMoveAndNeverReplace)
 {
-    testing::TemporaryFolder root;
-    root.WriteFile("from", "moved");
-    root.WriteFile("taken", "kept");
+    for (const auto& [way, move] : {std::pair{"rename", &RenameWithoutReplacing}, std::pair{"link", &MoveByLinking}}) {
+        SCOPED_TRACE(way);
+        test_support::TemporaryFolder root;
+        root.WriteFile("from", "moved");
+        root.WriteFile("taken", "kept");
 
-    EXPECT_FALSE(RenameWithoutReplacing(root / "from", root / "taken"));
-    EXPECT_EQ(root.ReadFile("taken"), "kept");
-    EXPECT_TRUE(RenameWithoutReplacing(root / "from", root / "to"));
-    EXPECT_FALSE(root.Has("from"));
-    EXPECT_EQ(root.ReadFile("to"), "moved");
-}
-
-TEST(MoveByLinkingTest, MovesAndNeverReplaces)
-{
-    testing::TemporaryFolder root;
-    root.WriteFile("from", "moved");
-    root.WriteFile("taken", "kept");
-
-    EXPECT_FALSE(MoveByLinking(root / "from", root / "taken"));
-    EXPECT_EQ(root.ReadFile("taken"), "kept");
-    EXPECT_TRUE(MoveByLinking(root / "from", root / "to"));
-    EXPECT_FALSE(root.Has("from"));
-    EXPECT_EQ(root.ReadFile("to"), "moved");
+        EXPECT_FALSE(move(root.PathOf("from"), root.PathOf("taken")));
+        EXPECT_EQ(root.ReadFile("taken"), "kept");
+        EXPECT_TRUE(move(root.PathOf("from"), root.PathOf("to")));
+        EXPECT_FALSE(root.Has("from"));
+        EXPECT_EQ(root.ReadFile("to"), "moved");
+    }
 }
 
 }  // namespace

@@ -5,12 +5,12 @@
 #include <string>
 
 #include "platform/posix/posix_file_system.h"
-#include "temporary_folder.h"
+#include "support/temporary_folder.h"
 
 namespace dalvorn {
 namespace {
 
-class OpenForReadingTest : public ::testing::Test {
+class OpenForReadingTest : public testing::Test {
 protected:
     // The FileException the open raises; fails the test if none is raised.
     FileException OpenFailure(const std::string& path) const
@@ -24,7 +24,7 @@ protected:
         return FileException(path, "");
     }
 
-    testing::TemporaryFolder root;
+    test_support::TemporaryFolder root;
     PosixFileSystem fileSystem;
 };
 
@@ -33,7 +33,7 @@ TEST_F(OpenForReadingTest, ReadsTheWholeFileThenReportsItsEnd)
     const std::string content(10000, 'x');
     root.WriteFile("panel.cfg", content);
 
-    auto file = fileSystem.OpenForReading(root / "PANEL.CFG");
+    auto file = fileSystem.OpenForReading(root.PathOf("PANEL.CFG"));
     std::string read;
     char buffer[4096];
     while (std::size_t count = file->Read(buffer, sizeof(buffer)))
@@ -46,7 +46,7 @@ TEST_F(OpenForReadingTest, ReadsTheWholeFileThenReportsItsEnd)
 TEST_F(OpenForReadingTest, FolderNamedLikeTheFileThrowsNamingThePath)
 {
     root.MakeFolder("c172/Panel.cfg");
-    const std::string path = root / "c172/panel.cfg";
+    const std::string path = root.PathOf("c172/panel.cfg");
 
     const FileException error = OpenFailure(path);
 
@@ -57,14 +57,14 @@ TEST_F(OpenForReadingTest, FolderNamedLikeTheFileThrowsNamingThePath)
 
 TEST_F(OpenForReadingTest, MissingFileThrows)
 {
-    EXPECT_EQ(OpenFailure(root / "panel.cfg").Cause(), "No such file or directory");
+    EXPECT_EQ(OpenFailure(root.PathOf("panel.cfg")).Cause(), "No such file or directory");
 }
 
 TEST_F(OpenForReadingTest, NamedPipeThrowsInsteadOfWaitingForAWriter)
 {
-    ASSERT_EQ(mkfifo((root / "panel.cfg").c_str(), 0600), 0);
+    ASSERT_EQ(mkfifo((root.PathOf("panel.cfg")).c_str(), 0600), 0);
 
-    EXPECT_EQ(OpenFailure(root / "panel.cfg").Cause(), "Not a regular file");
+    EXPECT_EQ(OpenFailure(root.PathOf("panel.cfg")).Cause(), "Not a regular file");
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 
 #include "core/gauge_list.h"
 
-namespace dalvorn::testing {
+namespace dalvorn::test_support {
 
 // The list as "[x] label" / "[ ] label" lines, in list order.
 inline std::vector<std::string> ListLines(const GaugeList& list)
@@ -16,4 +16,4 @@ inline std::vector<std::string> ListLines(const GaugeList& list)
     return lines;
 }
 
-}  // namespace dalvorn::testing
+}  // namespace dalvorn::test_support

@@ -6,7 +6,7 @@
 
 #include "core/owner_window.h"
 
-namespace dalvorn::testing {
+namespace dalvorn::test_support {
 
 struct MoveReport {
     std::string total, left, moved, destination;
@@ -52,4 +52,4 @@ public:
     }
 };
 
-}  // namespace dalvorn::testing
+}  // namespace dalvorn::test_support

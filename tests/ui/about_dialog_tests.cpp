@@ -9,7 +9,7 @@
 #include "resource.h"
 #include "window_driver.h"
 
-namespace dalvorn::testing {
+namespace dalvorn::test_support {
 namespace {
 
 const char kAboutCaption[] = "About Dalvorn";
@@ -42,22 +42,14 @@ INT_PTR RunAboutBox(const std::function<void(WindowDriver&, HWND)>& script)
 TEST(AboutDialog, ControlsFollowTheTemplate)
 {
     RunAboutBox([](WindowDriver&, HWND about) {
-        ExpectControlsInTemplateOrder(about, kAboutTemplate);
+        ExpectControlsInTemplateOrder(about, IDD_ABOUTBOX, kAboutTemplate);
         EXPECT_EQ(::SendMessageA(about, DM_GETDEFID, 0, 0), MAKELONG(IDOK, DC_HASDEFID));
     });
 }
 
 TEST(AboutDialog, IsAFixedSizeDialogWithCaptionAndSystemMenu)
 {
-    RunAboutBox([](WindowDriver&, HWND about) {
-        const DWORD style = Style(about);
-        EXPECT_EQ(style & (WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME),
-                  static_cast<DWORD>(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME));
-        EXPECT_FALSE(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME));
-        RECT client;
-        ::GetClientRect(about, &client);
-        EXPECT_EQ(Describe(client), Describe(InPixels(about, {0, 0, 271, 135})));
-    });
+    RunAboutBox([](WindowDriver&, HWND about) { ExpectFixedSizeDialog(about, 271, 135); });
 }
 
 TEST(AboutDialog, ShowsTheIconTheDonationImageAndSeveralLinesOfCredits)
@@ -95,4 +87,4 @@ TEST(AboutDialog, OkEscapeAndTheCloseBoxCloseIt)
 }
 
 }  // namespace
-}  // namespace dalvorn::testing
+}  // namespace dalvorn::test_support

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-namespace dalvorn::testing {
+namespace dalvorn::test_support {
 
 std::string ClassName(HWND window);
 DWORD Style(HWND window);
@@ -29,12 +29,22 @@ struct TemplateControl {
     DWORD flags;       // further style bits the control carries
 };
 
-// Expects the dialog's children to be exactly `controls`, in this order.
-// Images size their control to the picture, so only their top left corner
-// is compared.
-void ExpectControlsInTemplateOrder(HWND dialog, const std::vector<TemplateControl>& controls);
+// Each control's rectangle (x, y, width, height in dialog units) as the
+// compiled template `templateId` in this program's resources holds it.
+std::vector<RECT> CompiledControlUnits(int templateId);
+
+// Expects the compiled template `templateId` to hold exactly the rectangles
+// of `controls`, and the dialog's children to be exactly `controls`, in this
+// order. Images size their window to the picture, so only their top left
+// corner is compared on screen.
+void ExpectControlsInTemplateOrder(HWND dialog, int templateId, const std::vector<TemplateControl>& controls);
+
+// Expects a dialog that keeps its size: a popup with caption, system menu
+// and modal frame, no sizing or minimising, and a client area of `width`
+// by `height` dialog units.
+void ExpectFixedSizeDialog(HWND dialog, LONG width, LONG height);
 
 // The size in pixels of the bitmap a static image control shows.
 SIZE ShownBitmapSize(HWND control);
 
-}  // namespace dalvorn::testing
+}  // namespace dalvorn::test_support

@@ -14,7 +14,7 @@
 #include "resource.h"
 #include "shell_execute_recorder.h"
 
-namespace dalvorn::testing {
+namespace dalvorn::test_support {
 namespace {
 
 TEST(DonationAddress, IsThePaymentFormOfTheHostForTheAccount)
@@ -60,7 +60,7 @@ void PrintTo(DonationDialog dialog, std::ostream* out)
     *out << NameOf(dialog);
 }
 
-class DonationImageTest : public ProgramTest, public ::testing::WithParamInterface<DonationDialog> {
+class DonationImageTest : public ProgramTest, public testing::WithParamInterface<DonationDialog> {
 protected:
     // Runs the program, opens the dialog under test and hands it to
     // `script`.
@@ -157,9 +157,9 @@ TEST_P(DonationImageTest, ClicksElsewhereOpenNothing)
 }
 
 INSTANTIATE_TEST_SUITE_P(BothDialogs, DonationImageTest,
-                         ::testing::Values(DonationDialog::AboutFromButton, DonationDialog::AboutFromSystemMenu,
+                         testing::Values(DonationDialog::AboutFromButton, DonationDialog::AboutFromSystemMenu,
                                            DonationDialog::MoveReport),
-                         [](const ::testing::TestParamInfo<DonationDialog>& info) { return NameOf(info.param); });
+                         [](const testing::TestParamInfo<DonationDialog>& info) { return NameOf(info.param); });
 
 }  // namespace
-}  // namespace dalvorn::testing
+}  // namespace dalvorn::test_support

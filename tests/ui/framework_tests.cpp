@@ -17,7 +17,7 @@
 #include "resource.h"
 #include "window_driver.h"
 
-namespace dalvorn::testing {
+namespace dalvorn::test_support {
 namespace {
 
 // The move report's template with its four texts, and a handler behind the
@@ -266,4 +266,4 @@ TEST(DialogFramework, TheWaitCursorLastsUntilTheLastRequestEnds)
 }
 
 }  // namespace
-}  // namespace dalvorn::testing
+}  // namespace dalvorn::test_support

@@ -8,6 +8,7 @@
 #include <commctrl.h>
 
 #include <cstdlib>
+#include <iterator>
 
 #include "dialog_geometry.h"
 #include "registry_value_scope.h"
@@ -15,7 +16,7 @@
 #include "window_driver.h"
 #include "framework/win_app.h"
 
-namespace dalvorn::testing {
+namespace dalvorn::test_support {
 namespace {
 
 struct ControlLayout {
@@ -76,10 +77,14 @@ void RunMainDialog(const std::function<void(WindowDriver&, HWND)>& script)
 TEST(MainDialogLayout, ControlsFollowTheTemplateInTabOrder)
 {
     RunMainDialog([](WindowDriver&, HWND dialog) {
+        const std::vector<RECT> compiled = CompiledControlUnits(IDD_DALVORN_DIALOG);
+        ASSERT_EQ(compiled.size(), std::size(kTemplateOrder));
         HWND control = ::GetWindow(dialog, GW_CHILD);
-        for (const ControlLayout& expected : kTemplateOrder) {
+        for (size_t i = 0; i < compiled.size(); ++i) {
+            const ControlLayout& expected = kTemplateOrder[i];
             ASSERT_NE(control, nullptr) << "missing control " << expected.id;
             SCOPED_TRACE(expected.text);
+            EXPECT_EQ(Describe(compiled[i]), Describe(expected.units));
             EXPECT_EQ(::GetDlgCtrlID(control), expected.id);
             EXPECT_EQ(ClassName(control), expected.className);
             EXPECT_EQ(WindowDriver::Text(control), expected.text);
@@ -112,15 +117,8 @@ TEST(MainDialogLayout, TheDialogIsACentredFixedSizeWindowWithATaskBarButton)
 {
     RunMainDialog([](WindowDriver&, HWND dialog) {
         EXPECT_EQ(WindowDriver::Text(dialog), "Dalvorn");
-        const DWORD style = Style(dialog);
-        EXPECT_EQ(style & (WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME),
-                  static_cast<DWORD>(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME));
-        EXPECT_FALSE(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME));
+        ExpectFixedSizeDialog(dialog, 281, 161);
         EXPECT_TRUE(::GetWindowLongA(dialog, GWL_EXSTYLE) & WS_EX_APPWINDOW);
-
-        RECT client;
-        ::GetClientRect(dialog, &client);
-        EXPECT_EQ(Describe(client), Describe(InPixels(dialog, {0, 0, 281, 161})));
 
         RECT window;
         ::GetWindowRect(dialog, &window);
@@ -196,4 +194,4 @@ TEST(MainDialogLayout, EscapeEndsTheProgram)
 }
 
 }  // namespace
-}  // namespace dalvorn::testing
+}  // namespace dalvorn::test_support

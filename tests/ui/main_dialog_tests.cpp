@@ -12,7 +12,7 @@
 #include "registry_value_scope.h"
 #include "resource.h"
 
-namespace dalvorn::testing {
+namespace dalvorn::test_support {
 namespace {
 
 class MainDialogTest : public ProgramTest {};
@@ -326,4 +326,4 @@ TEST_F(MainDialogTest, CancellingTheFolderBrowserLeavesTheField)
 }
 
 }  // namespace
-}  // namespace dalvorn::testing
+}  // namespace dalvorn::test_support

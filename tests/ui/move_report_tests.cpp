@@ -12,7 +12,7 @@
 #include "registry_value_scope.h"
 #include "resource.h"
 
-namespace dalvorn::testing {
+namespace dalvorn::test_support {
 namespace {
 
 const char kReportCaption[] = "Moving Completed";
@@ -52,7 +52,7 @@ void RunReport(const std::function<void(WindowDriver&, HWND)>& script)
 TEST(MoveReportDialog, ShowsItsTextsInTheControlsOfTheTemplate)
 {
     RunReport([](WindowDriver&, HWND report) {
-        ExpectControlsInTemplateOrder(report, kReportTemplate);
+        ExpectControlsInTemplateOrder(report, IDD_MOVE_REPORT, kReportTemplate);
         EXPECT_EQ(::SendMessageA(report, DM_GETDEFID, 0, 0), MAKELONG(IDOK, DC_HASDEFID));
         const SIZE image = ShownBitmapSize(::GetDlgItem(report, IDC_DONATE));
         EXPECT_EQ(image.cx, 73);
@@ -63,13 +63,7 @@ TEST(MoveReportDialog, ShowsItsTextsInTheControlsOfTheTemplate)
 TEST(MoveReportDialog, IsAFixedSizeDialogWithCaptionAndSystemMenu)
 {
     RunReport([](WindowDriver& driver, HWND report) {
-        const DWORD style = Style(report);
-        EXPECT_EQ(style & (WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME),
-                  static_cast<DWORD>(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME));
-        EXPECT_FALSE(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME));
-        RECT client;
-        ::GetClientRect(report, &client);
-        EXPECT_EQ(Describe(client), Describe(InPixels(report, {0, 0, 238, 138})));
+        ExpectFixedSizeDialog(report, 238, 138);
         EXPECT_EQ(driver.Focus(), ::GetDlgItem(report, IDOK));
     });
 }
@@ -127,4 +121,4 @@ TEST_F(MoveReportTest, APassThatMovedNothingReportsMovedZero)
 }
 
 }  // namespace
-}  // namespace dalvorn::testing
+}  // namespace dalvorn::test_support

@@ -5,7 +5,7 @@
 #include "framework/win_app.h"
 #include "resource.h"
 
-namespace dalvorn::testing {
+namespace dalvorn::test_support {
 
 namespace {
 
@@ -70,7 +70,7 @@ bool ProgramTest::WaitForLines(HWND dialog, const Lines& expected)
 void ProgramTest::Scan(HWND dialog)
 {
     WindowDriver::Click(dialog, IDC_SCAN);
-    EXPECT_TRUE(WaitForLines(dialog, kScannedLines)) << ::testing::PrintToString(WindowDriver::TreeLines(Tree(dialog)));
+    EXPECT_TRUE(WaitForLines(dialog, kScannedLines)) << testing::PrintToString(WindowDriver::TreeLines(Tree(dialog)));
 }
 
 void ProgramTest::MoveConfirmed(WindowDriver& driver, HWND dialog)
@@ -94,4 +94,4 @@ MoveReportSeen ProgramTest::WaitForMoveReport(const WindowDriver& driver)
     return report;
 }
 
-}  // namespace dalvorn::testing
+}  // namespace dalvorn::test_support

@@ -13,7 +13,7 @@
 #include "support/simulator_tree.h"
 #include "window_driver.h"
 
-namespace dalvorn::testing {
+namespace dalvorn::test_support {
 
 using Lines = std::vector<std::string>;
 
@@ -29,7 +29,7 @@ struct MoveReportSeen {
     std::string destination;
 };
 
-class ProgramTest : public ::testing::Test {
+class ProgramTest : public testing::Test {
 protected:
     ProgramTest();
 
@@ -51,4 +51,4 @@ protected:
     SimulatorTree simulator;
 };
 
-}  // namespace dalvorn::testing
+}  // namespace dalvorn::test_support

@@ -2,7 +2,7 @@
 
 #include <stdexcept>
 
-namespace dalvorn::testing {
+namespace dalvorn::test_support {
 
 namespace {
 
@@ -38,4 +38,4 @@ RegistryValueScope::~RegistryValueScope()
     ::RegCloseKey(key_);
 }
 
-}  // namespace dalvorn::testing
+}  // namespace dalvorn::test_support

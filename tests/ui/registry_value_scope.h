@@ -6,7 +6,7 @@
 
 #include <string>
 
-namespace dalvorn::testing {
+namespace dalvorn::test_support {
 
 class RegistryValueScope {
 public:
@@ -23,4 +23,4 @@ private:
     HKEY key_ = nullptr;
 };
 
-}  // namespace dalvorn::testing
+}  // namespace dalvorn::test_support

@@ -2,7 +2,7 @@
 
 #include <mutex>
 
-namespace dalvorn::testing {
+namespace dalvorn::test_support {
 
 namespace {
 
@@ -44,4 +44,4 @@ HINSTANCE WINAPI ShellExecuteRecorder::Record(HWND owner, LPCSTR verb, LPCSTR fi
     return kOpened;
 }
 
-}  // namespace dalvorn::testing
+}  // namespace dalvorn::test_support

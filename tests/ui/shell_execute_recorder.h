@@ -10,7 +10,7 @@
 
 #include "donation_link.h"
 
-namespace dalvorn::testing {
+namespace dalvorn::test_support {
 
 struct ShellRequest {
     HWND owner = nullptr;
@@ -38,4 +38,4 @@ private:
     ShellExecuteFunction replaced_;
 };
 
-}  // namespace dalvorn::testing
+}  // namespace dalvorn::test_support

@@ -10,12 +10,12 @@
 #include "support/simulator_tree.h"
 #include "tree_gauge_list.h"
 
-namespace dalvorn::testing {
+namespace dalvorn::test_support {
 namespace {
 
 using Lines = std::vector<std::string>;
 
-class TreeGaugeListTest : public ::testing::Test {
+class TreeGaugeListTest : public testing::Test {
 protected:
     TreeGaugeListTest()
     {
@@ -114,4 +114,4 @@ TEST_F(TreeGaugeListTest, ScanAndMoveWorkOnTheTree)
 }
 
 }  // namespace
-}  // namespace dalvorn::testing
+}  // namespace dalvorn::test_support

@@ -8,7 +8,7 @@ CDalvornApp theApp;
 
 int main(int argc, char** argv)
 {
-    ::testing::InitGoogleTest(&argc, argv);
+    testing::InitGoogleTest(&argc, argv);
     const CFrameworkRuntime runtime;
     return RUN_ALL_TESTS();
 }

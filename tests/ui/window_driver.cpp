@@ -8,7 +8,7 @@
 
 #include "framework/framework_ids.h"
 
-namespace dalvorn::testing {
+namespace dalvorn::test_support {
 
 namespace {
 
@@ -294,4 +294,4 @@ void RunWithDriver(const std::function<void()>& modal, const std::function<void(
     scriptThread.join();
 }
 
-}  // namespace dalvorn::testing
+}  // namespace dalvorn::test_support

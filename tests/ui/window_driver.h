@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-namespace dalvorn::testing {
+namespace dalvorn::test_support {
 
 enum class BoxIcon { None, Stop, Question, Information, Other };
 
@@ -101,4 +101,4 @@ private:
 // leaves open is closed afterwards so `modal` always returns.
 void RunWithDriver(const std::function<void()>& modal, const std::function<void(WindowDriver&)>& script);
 
-}  // namespace dalvorn::testing
+}  // namespace dalvorn::test_support

@@ -1,22 +1,23 @@
 #pragma once
 // A file held in memory that hands out its bytes in pieces of a chosen size
 // and can fail with a read error after a chosen number of bytes, so line
-// ends, 0x1A and errors can fall anywhere relative to the reader's chunks.
+// ends, 0x1A and errors can fall anywhere relative to a reader's chunks.
 
 #include <algorithm>
-#include <cstdint>
 #include <cstring>
 #include <string>
 
 #include "core/file_system.h"
 
-namespace dalvorn::fuzz {
+namespace dalvorn::test_support {
 
-class PiecewiseFile : public ReadableFile {
+class MemoryFile : public ReadableFile {
 public:
+    static constexpr std::size_t kWhole = static_cast<std::size_t>(-1);
     static constexpr std::size_t kNoFailure = static_cast<std::size_t>(-1);
+    static constexpr char kPath[] = "memory";
 
-    PiecewiseFile(std::string content, std::size_t piece, std::size_t failAfter = kNoFailure)
+    explicit MemoryFile(std::string content, std::size_t piece = kWhole, std::size_t failAfter = kNoFailure)
         : content_(std::move(content)), piece_(std::max<std::size_t>(piece, 1)), failAfter_(failAfter)
     {
     }
@@ -24,7 +25,7 @@ public:
     std::size_t Read(char* buffer, std::size_t capacity) override
     {
         if (offset_ >= failAfter_)
-            throw FileException("fuzz", "read error");
+            throw FileException(kPath, "read error");
         std::size_t count = std::min({capacity, piece_, content_.size() - offset_});
         if (failAfter_ != kNoFailure)
             count = std::min(count, failAfter_ - offset_);
@@ -40,11 +41,4 @@ private:
     std::size_t offset_ = 0;
 };
 
-// The piece size a fuzz input's byte chooses: mostly small, 0xFF for the
-// whole file in one read.
-inline std::size_t PieceSize(std::uint8_t choice, std::size_t contentSize)
-{
-    return choice == 0xFF ? contentSize + 1 : std::size_t(choice) + 1;
-}
-
-}  // namespace dalvorn::fuzz
+}  // namespace dalvorn::test_support
