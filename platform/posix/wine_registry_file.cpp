@@ -1,6 +1,7 @@
 #include "wine_registry_file.h"
 
 #include "core/text_case.h"
+#include "core/text_encoding.h"
 
 namespace dalvorn {
 
@@ -88,25 +89,6 @@ std::optional<std::u16string> ReadEscapedString(std::string_view text, std::size
     return std::nullopt;
 }
 
-void AppendUtf8(std::string& out, char32_t code)
-{
-    if (code < 0x80) {
-        out += static_cast<char>(code);
-    } else if (code < 0x800) {
-        out += static_cast<char>(0xC0 | (code >> 6));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else if (code < 0x10000) {
-        out += static_cast<char>(0xE0 | (code >> 12));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (code >> 18));
-        out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    }
-}
-
 bool IsHighSurrogate(char16_t unit)
 {
     return unit >= 0xD800 && unit <= 0xDBFF;
@@ -126,12 +108,12 @@ std::optional<std::string> Utf8FromUtf16(const std::u16string& text)
         const char16_t unit = text[i];
         if (IsHighSurrogate(unit) && i + 1 < text.size() && IsLowSurrogate(text[i + 1])) {
             const char32_t code = 0x10000 + ((char32_t(unit) - 0xD800) << 10) + (char32_t(text[i + 1]) - 0xDC00);
-            AppendUtf8(out, code);
+            AppendUtf8(code, out);
             ++i;
         } else if (IsHighSurrogate(unit) || IsLowSurrogate(unit)) {
             return std::nullopt;
         } else {
-            AppendUtf8(out, unit);
+            AppendUtf8(unit, out);
         }
     }
     return out;
