@@ -7,11 +7,9 @@
 #include <string>
 #include <string_view>
 
-namespace dalvorn {
+#include "platform/registered_simulator_folder.h"
 
-// The longest folder the simulator's registry value may hold, as Windows
-// reads it into a buffer of 255 bytes with its terminator.
-constexpr std::size_t kMaxRegisteredFolderLength = 254;
+namespace dalvorn {
 
 // The Windows path registered in the text of a system.reg file. A 32-bit
 // installer in a 64-bit prefix writes below Software\Wow6432Node; that copy

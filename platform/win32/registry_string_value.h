@@ -8,10 +8,12 @@
 #include <string>
 #include <string_view>
 
+#include "platform/registered_simulator_folder.h"
+
 namespace dalvorn {
 
 // Bytes a string value may take, its terminator included.
-constexpr DWORD kRegistryStringCapacity = 255;
+constexpr DWORD kRegistryStringCapacity = kMaxRegisteredFolderLength + 1;
 
 // `status` and `type` as RegQueryValueExA reported them; `returned` holds
 // the bytes it wrote (the reported size, never more than the buffer).
