@@ -43,10 +43,12 @@ std::wstring SystemPath(const std::string& path)
     return wide;
 }
 
+// The entry itself, not what a link leads to: only two names of one file
+// may count as the same file.
 std::optional<BY_HANDLE_FILE_INFORMATION> InformationOf(const std::wstring& path)
 {
     FileHandle file(CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+                                OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
     BY_HANDLE_FILE_INFORMATION information;
     if (!file.IsValid() || !GetFileInformationByHandle(file.Get(), &information))
         return std::nullopt;
@@ -103,11 +105,25 @@ MoveOutcome OutcomeOfError(DWORD error)
 }
 
 // Both names lead to one file, as an interrupted move by linking leaves
-// them: the move ends by removing the source's name.
-MoveOutcome FinishLinkedMove(const std::wstring& source)
+// them: the move ends by removing the source's name. The name is first set
+// aside, so that a destination that only led to it through a link (no
+// second name of the file at all) shows as such and the name goes back.
+MoveOutcome FinishLinkedMove(const std::wstring& source, const std::wstring& target)
 {
-    if (!DeleteFileW(source.c_str()))
+    const std::wstring aside = source + kCopySuffix;
+    if (!MoveFileExW(source.c_str(), aside.c_str(), 0))
         return OutcomeOfError(GetLastError());
+    const auto targetInformation = InformationOf(target);
+    const auto asideInformation = InformationOf(aside);
+    if (!targetInformation || !asideInformation || !SameFile(*targetInformation, *asideInformation)) {
+        MoveFileExW(aside.c_str(), source.c_str(), 0);
+        return MoveOutcome::Refused(MoveOutcome::Status::DestinationTaken);
+    }
+    if (!DeleteFileW(aside.c_str())) {
+        const DWORD error = GetLastError();
+        MoveFileExW(aside.c_str(), source.c_str(), 0);
+        return OutcomeOfError(error);
+    }
     return MoveOutcome::Done();
 }
 
@@ -129,7 +145,7 @@ MoveOutcome ConfirmMoved(const std::wstring& source, const std::wstring& target)
     // Only a file with several names can still be at the source; checking
     // the source is costly on some systems, so it is done only then.
     if (links > 1 && AreLinksOfOneFile(source, target))
-        return FinishLinkedMove(source);
+        return FinishLinkedMove(source, target);
     return MoveOutcome::Done();
 }
 
@@ -187,7 +203,7 @@ MoveOutcome MoveFileWithoutLoss(const std::string& from, const std::string& to)
     if (error == ERROR_NOT_SAME_DEVICE)
         return MoveAcrossVolumes(source, target);
     if ((error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS) && AreLinksOfOneFile(source, target))
-        return FinishLinkedMove(source);
+        return FinishLinkedMove(source, target);
     return OutcomeOfError(error);
 }
 
