@@ -10,7 +10,7 @@ const std::size_t kFirstSlotCount = 64;
 
 std::uint32_t KeyHash(std::string_view key)
 {
-    const std::size_t hash = std::hash<std::string_view>()(key);
+    const std::uint64_t hash = std::hash<std::string_view>()(key);
     return static_cast<std::uint32_t>(hash ^ (hash >> 32));
 }
 
