@@ -63,6 +63,7 @@ struct FolderIdentity {
     {
         return volume != other.volume ? volume < other.volume : index < other.index;
     }
+    bool operator==(const FolderIdentity& other) const { return volume == other.volume && index == other.index; }
 };
 
 // What became of a move. Moved means the file is at the destination and gone

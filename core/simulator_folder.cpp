@@ -29,7 +29,7 @@ bool LeadToTheSameFolder(const FileSystem& fileSystem, const std::string& left, 
 {
     const std::optional<FolderIdentity> leftIdentity = fileSystem.IdentifyFolder(left);
     const std::optional<FolderIdentity> rightIdentity = fileSystem.IdentifyFolder(right);
-    return leftIdentity && rightIdentity && !(*leftIdentity < *rightIdentity) && !(*rightIdentity < *leftIdentity);
+    return leftIdentity && rightIdentity && *leftIdentity == *rightIdentity;
 }
 
 bool HasGaugeExtension(const std::string& name)

@@ -6,8 +6,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-
-#include <cerrno>
 #include <system_error>
 
 #include "case_insensitive_path.h"

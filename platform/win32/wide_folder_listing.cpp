@@ -2,20 +2,13 @@
 
 #include <windows.h>
 
+#include "wide_text.h"
 #include "win32_error_text.h"
 #include "win32_handle.h"
 
 namespace dalvorn {
 
 namespace {
-
-std::wstring WideFromAnsi(const std::string& text)
-{
-    const int size = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(size), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(), size);
-    return wide;
-}
 
 // The name in the ANSI code page; `exact` false when it does not convert
 // back to the same characters: a look-alike stood in for one (a fullwidth
@@ -34,11 +27,8 @@ std::string AnsiFromWide(const std::wstring& wide, bool& exact)
     // Best-fit mapping is off, though a round trip would catch it, so that
     // a look-alike never reaches the name. UTF-8 accepts no such flag.
     const DWORD flags = GetACP() == CP_UTF8 ? 0 : WC_NO_BEST_FIT_CHARS;
-    const int wideSize = static_cast<int>(wide.size());
-    const int size = WideCharToMultiByte(CP_ACP, flags, wide.data(), wideSize, nullptr, 0, nullptr, nullptr);
-    ansi.assign(static_cast<std::size_t>(size), '\0');
-    WideCharToMultiByte(CP_ACP, flags, wide.data(), wideSize, ansi.data(), size, nullptr, nullptr);
-    exact = WideFromAnsi(ansi) == wide;
+    ansi = CodePageFromWide(CP_ACP, wide, flags);
+    exact = WideFromCodePage(CP_ACP, ansi) == wide;
     return ansi;
 }
 
@@ -73,8 +63,8 @@ DirectoryEntry EntryOf(const std::wstring& folder, const WIN32_FIND_DATAW& found
 
 void ListWideFolder(const std::string& folder, const std::string& pattern, const FileSystem::EntryVisitor& visit)
 {
-    const std::wstring wideFolder = WideFromAnsi(folder);
-    const std::wstring search = wideFolder + L'\\' + WideFromAnsi(pattern);
+    const std::wstring wideFolder = WideFromCodePage(CP_ACP, folder);
+    const std::wstring search = wideFolder + L'\\' + WideFromCodePage(CP_ACP, pattern);
     // Too long a path must not pass for an empty folder: the panels in it
     // would go unseen. The limit is the one the ANSI functions keep.
     if (search.size() > MAX_PATH)

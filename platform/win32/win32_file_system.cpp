@@ -7,6 +7,7 @@
 
 #include "platform/native_file_system.h"
 #include "wide_folder_listing.h"
+#include "wide_text.h"
 #include "win32_error_text.h"
 #include "win32_handle.h"
 #include "win32_move.h"
@@ -76,17 +77,9 @@ std::string Win32FileSystem::NameTextFromPanelText(PanelTextEncoding encoding, c
 {
     if (encoding == PanelTextEncoding::CodePage || text.empty())
         return text;
-    const int size = static_cast<int>(text.size());
-    std::wstring wide(static_cast<std::size_t>(MultiByteToWideChar(CP_UTF8, 0, text.data(), size, nullptr, 0)), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, text.data(), size, &wide[0], static_cast<int>(wide.size()));
     // As the A-functions spell file names: the ANSI code page, with its
     // best-fit characters.
-    const int wideSize = static_cast<int>(wide.size());
-    std::string ansi(static_cast<std::size_t>(WideCharToMultiByte(CP_ACP, 0, wide.data(), wideSize, nullptr, 0,
-                                                                   nullptr, nullptr)),
-                     '\0');
-    WideCharToMultiByte(CP_ACP, 0, wide.data(), wideSize, &ansi[0], static_cast<int>(ansi.size()), nullptr, nullptr);
-    return ansi;
+    return CodePageFromWide(CP_ACP, WideFromCodePage(CP_UTF8, text));
 }
 
 bool Win32FileSystem::EndsWithSeparator(const std::string& text) const

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "win32_error_text.h"
+#include "wide_text.h"
 #include "win32_handle.h"
 
 namespace dalvorn {
@@ -14,15 +15,6 @@ namespace {
 
 const wchar_t kCopySuffix[] = L".moving";
 const int kPartialNameAttempts = 100;
-
-std::wstring Widened(const std::string& text)
-{
-    const int length = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    if (length > 0)
-        MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), &wide[0], length);
-    return wide;
-}
 
 // A drive path the system takes unchanged after the long-path prefix: no
 // forward slashes, no doubled separators, no "." or ".." components.
@@ -37,7 +29,7 @@ bool TakesLongPathPrefix(const std::wstring& path)
 // their first argument), and move and restore must reach the same files.
 std::wstring SystemPath(const std::string& path)
 {
-    std::wstring wide = Widened(path);
+    std::wstring wide = WideFromCodePage(CP_ACP, path);
     if (wide.size() >= MAX_PATH && TakesLongPathPrefix(wide))
         return L"\\\\?\\" + wide;
     return wide;
