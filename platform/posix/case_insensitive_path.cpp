@@ -30,6 +30,8 @@ std::optional<std::string> ResolveFolder(const std::string& folder, FolderNameIn
 {
     if (folder.empty())
         return std::string();
+    if (index && index->CanList(folder))
+        return folder;
     return ResolvePathIgnoringCase(folder, index);
 }
 
@@ -40,6 +42,24 @@ std::optional<std::string> FirstMatchIgnoringCase(const std::string& folder, con
     if (matches.empty())
         return std::nullopt;
     return matches.front();
+}
+
+// The answer of the folder's listing, when the folder is there as spelt and
+// lists the name in some spelling: the exact one when listed, else the first.
+// Spares a look-up by path for every file of a folder worked through.
+std::optional<std::string> ResolveThroughListing(const std::string& path, FolderNameIndex& index)
+{
+    if (path.back() == '/')
+        return std::nullopt;
+    const PathParts parts = SplitLastComponent(path);
+    if (parts.name.empty() || IsDotEntry(parts.name))
+        return std::nullopt;
+    const std::vector<std::string> matches = index.Matching(parts.folder, parts.name);
+    if (matches.empty())
+        return std::nullopt;
+    if (std::find(matches.begin(), matches.end(), parts.name) != matches.end())
+        return path;
+    return AppendComponent(parts.folder, matches.front());
 }
 
 }  // namespace
@@ -94,6 +114,9 @@ std::optional<std::string> ResolvePathIgnoringCase(const std::string& path, Fold
 {
     if (path.empty())
         return std::nullopt;
+    if (index)
+        if (std::optional<std::string> listed = ResolveThroughListing(path, *index))
+            return listed;
     if (EntryExists(path))
         return path;
     const PathParts given = SplitLastComponent(path);

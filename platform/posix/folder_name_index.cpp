@@ -34,6 +34,8 @@ std::optional<FolderNameIndex::Stamp> FolderNameIndex::StampOf(const std::string
 
 const FolderNameIndex::Listing* FolderNameIndex::CurrentListing(const std::string& folder)
 {
+    if (CheckedDuringThisOperation(folder))
+        return &listings_.at(folder);
     // Stamped before reading: a change made while the folder is read shows
     // as a newer stamp at the next lookup.
     const std::optional<Stamp> stamp = StampOf(folder);

@@ -28,6 +28,9 @@ public:
         bool added;
     };
 
+    // True when the folder can be listed as spelt (its listing is then held).
+    bool CanList(const std::string& folder) { return CurrentListing(folder) != nullptr; }
+
     // Runs `action`, which makes `changes` and reports whether it did, and
     // brings the listings of the folders concerned up to date. Returns what
     // `action` returned.

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <utility>
 
 #include "platform/posix/no_replace_rename.h"
@@ -97,6 +98,23 @@ TEST_F(MoveTest, ACaseVariantMadeByAnotherProgramBetweenTwoMovesStopsTheSecond)
               MoveOutcome::Status::DestinationTaken);
     EXPECT_EQ(root.ReadFile("Gauges/Learjet.gau"), "learjet gauge");
     EXPECT_FALSE(root.Has("Gauges/Unused/learjet.gau"));
+}
+
+// The source is looked up in the listing the first move kept as well.
+TEST_F(MoveTest, TheSourceFolderChangedByAnotherProgramBetweenTwoMovesIsListedAgain)
+{
+    root.WriteFile("Gauges/Learjet.gau", "learjet gauge");
+    root.WriteFile("Gauges/Baron.gau", "baron gauge");
+    ASSERT_TRUE(Move("Gauges/Cessna.GAU", "Gauges/Unused/cessna.gau").Succeeded());
+    std::filesystem::remove(root.HostPath("Gauges/Learjet.gau"));
+    std::filesystem::remove(root.HostPath("Gauges/Baron.gau"));
+    root.WriteFile("Gauges/BARON.GAU", "another program's baron");
+    root.WriteFile("Gauges/baron.gau", "exact spelling");
+
+    EXPECT_EQ(Move("Gauges/learjet.gau", "Gauges/Unused/learjet.gau").status, MoveOutcome::Status::SourceMissing);
+    EXPECT_TRUE(Move("Gauges/baron.gau", "Gauges/Unused/baron.gau").Succeeded());
+    EXPECT_EQ(root.ReadFile("Gauges/Unused/baron.gau"), "exact spelling");
+    EXPECT_EQ(root.ReadFile("Gauges/BARON.GAU"), "another program's baron");
 }
 
 TEST_F(MoveTest, AFileThisProgramMovedInStopsALaterMoveOfTheSameName)
