@@ -14,11 +14,25 @@ namespace {
 
 const char kGaugeExtension[] = ".gau";
 
-std::string KeyOfGaugeName(const FileSystem& fileSystem, PanelTextEncoding encoding, const std::string& name)
+bool IsAscii(const std::string& text)
 {
-    std::string key = fileSystem.NameTextFromPanelText(encoding, name) + kGaugeExtension;
+    for (const char c : text)
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return false;
+    return true;
+}
+
+// Written into `key`, whose storage the next line reuses.
+void KeyOfGaugeName(const FileSystem& fileSystem, PanelTextEncoding encoding, const std::string& name,
+                    std::string& key)
+{
+    // ASCII reads the same in every encoding a panel comes in and every code page.
+    if (IsAscii(name))
+        key.assign(name);
+    else
+        key = fileSystem.NameTextFromPanelText(encoding, name);
+    key += kGaugeExtension;
     fileSystem.LowerCaseInPlace(key);
-    return key;
 }
 
 }  // namespace
@@ -31,7 +45,7 @@ bool GaugeKeyFromPanelLine(const FileSystem& fileSystem, const std::string& line
     std::string name;
     if (!gaugeLine.Finish(name))
         return false;
-    key = KeyOfGaugeName(fileSystem, PanelTextEncoding::CodePage, name);
+    KeyOfGaugeName(fileSystem, PanelTextEncoding::CodePage, name, key);
     return true;
 }
 
@@ -57,9 +71,12 @@ void ReadPanelFile(const FileSystem& fileSystem, const std::string& panelPath, c
     GaugeLine line;
     const TextLineReader::PartVisitor feed = [&line](std::string_view part) { line.Feed(part); };
     std::string name;
+    std::string key;
     for (line.Start(); reader.ReadLineInParts(feed); line.Start()) {
-        if (line.Finish(name))
-            table.AddUser(KeyOfGaugeName(fileSystem, encoding, name), aircraftName);
+        if (!line.Finish(name))
+            continue;
+        KeyOfGaugeName(fileSystem, encoding, name, key);
+        table.AddUser(key, aircraftName);
     }
 }
 

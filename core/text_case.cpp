@@ -1,5 +1,8 @@
 #include "text_case.h"
 
+#include <cstdint>
+#include <cstring>
+
 namespace dalvorn {
 
 namespace {
@@ -52,7 +55,51 @@ void FoldWindows1252Capital(std::string& name, std::size_t at)
     }
 }
 
+const std::uint64_t kEveryByte = 0x0101010101010101u;
+const std::uint64_t kEveryHighBit = 0x80 * kEveryByte;
+
+std::uint64_t LoadWord(const char* bytes)
+{
+    std::uint64_t word;
+    std::memcpy(&word, bytes, sizeof word);
+    return word;
+}
+
+void StoreWord(char* bytes, std::uint64_t word)
+{
+    std::memcpy(bytes, &word, sizeof word);
+}
+
+// Lowers the capitals among eight ASCII bytes at once: adding 0x80 - 'A' sets
+// the high bit of the bytes from 'A' up, adding 0x80 - 'Z' - 1 that of the
+// bytes above 'Z', and no byte below 0x80 carries into the next.
+std::uint64_t LowerAsciiWord(std::uint64_t word)
+{
+    const std::uint64_t fromA = word + (0x80 - 'A') * kEveryByte;
+    const std::uint64_t aboveZ = word + (0x80 - 'Z' - 1) * kEveryByte;
+    return word | ((fromA & ~aboveZ & kEveryHighBit) >> 2);
+}
+
 }  // namespace
+
+bool LowerCaseIfAscii(std::string& text)
+{
+    char* const bytes = text.data();
+    const std::size_t size = text.size();
+    const std::size_t whole = size - size % sizeof(std::uint64_t);
+    std::uint64_t bits = 0;
+    for (std::size_t at = 0; at < whole; at += sizeof(std::uint64_t))
+        bits |= LoadWord(bytes + at);
+    for (std::size_t at = whole; at < size; ++at)
+        bits |= static_cast<unsigned char>(bytes[at]);
+    if (bits & kEveryHighBit)
+        return false;
+    for (std::size_t at = 0; at < whole; at += sizeof(std::uint64_t))
+        StoreWord(bytes + at, LowerAsciiWord(LoadWord(bytes + at)));
+    for (std::size_t at = whole; at < size; ++at)
+        bytes[at] = AsciiLower(bytes[at]);
+    return true;
+}
 
 bool IsValidUtf8(std::string_view text)
 {
@@ -71,6 +118,8 @@ bool IsValidUtf8(std::string_view text)
 
 void FoldNameCaseInPlace(std::string& name)
 {
+    if (LowerCaseIfAscii(name))
+        return;
     if (IsValidUtf8(name)) {
         for (std::size_t i = 0; i < name.size(); ++i) {
             name[i] = AsciiLower(name[i]);

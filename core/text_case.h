@@ -27,6 +27,11 @@ inline bool EqualsIgnoringAsciiCase(std::string_view left, std::string_view righ
     return true;
 }
 
+// Lowers the ASCII letters of a text that is ASCII throughout, as every code
+// page and UTF-8 lower it, and returns true; leaves any other text alone and
+// returns false.
+bool LowerCaseIfAscii(std::string& text);
+
 // True when the bytes are well-formed UTF-8 (no overlong forms, no
 // surrogates, nothing beyond U+10FFFF).
 bool IsValidUtf8(std::string_view text);

@@ -5,6 +5,7 @@
 #include <mbctype.h>
 #include <mbstring.h>
 
+#include "core/text_case.h"
 #include "platform/native_file_system.h"
 #include "wide_folder_listing.h"
 #include "wide_text.h"
@@ -68,8 +69,9 @@ std::optional<FolderIdentity> Win32FileSystem::IdentifyFolder(const std::string&
 
 void Win32FileSystem::LowerCaseInPlace(std::string& text) const
 {
-    // The code page's own case mapping, whole characters at a time.
-    if (!text.empty())
+    // The code page's own case mapping, whole characters at a time; spared
+    // for ASCII, which it lowers the same in every code page.
+    if (!text.empty() && !LowerCaseIfAscii(text))
         CharLowerBuffA(&text[0], static_cast<DWORD>(text.size()));
 }
 
