@@ -14,19 +14,10 @@ namespace {
 
 const char kGaugeExtension[] = ".gau";
 
-bool IsAscii(const std::string& text)
-{
-    for (const char c : text)
-        if (static_cast<unsigned char>(c) >= 0x80)
-            return false;
-    return true;
-}
-
 // Written into `key`, whose storage the next line reuses.
 void KeyOfGaugeName(const FileSystem& fileSystem, PanelTextEncoding encoding, const std::string& name,
                     std::string& key)
 {
-    // ASCII reads the same in every encoding a panel comes in and every code page.
     if (IsAscii(name))
         key.assign(name);
     else

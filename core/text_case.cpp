@@ -82,9 +82,9 @@ std::uint64_t LowerAsciiWord(std::uint64_t word)
 
 }  // namespace
 
-bool LowerCaseIfAscii(std::string& text)
+bool IsAscii(std::string_view text)
 {
-    char* const bytes = text.data();
+    const char* const bytes = text.data();
     const std::size_t size = text.size();
     const std::size_t whole = size - size % sizeof(std::uint64_t);
     std::uint64_t bits = 0;
@@ -92,8 +92,16 @@ bool LowerCaseIfAscii(std::string& text)
         bits |= LoadWord(bytes + at);
     for (std::size_t at = whole; at < size; ++at)
         bits |= static_cast<unsigned char>(bytes[at]);
-    if (bits & kEveryHighBit)
+    return (bits & kEveryHighBit) == 0;
+}
+
+bool LowerCaseIfAscii(std::string& text)
+{
+    if (!IsAscii(text))
         return false;
+    char* const bytes = text.data();
+    const std::size_t size = text.size();
+    const std::size_t whole = size - size % sizeof(std::uint64_t);
     for (std::size_t at = 0; at < whole; at += sizeof(std::uint64_t))
         StoreWord(bytes + at, LowerAsciiWord(LoadWord(bytes + at)));
     for (std::size_t at = whole; at < size; ++at)

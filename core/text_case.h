@@ -27,6 +27,10 @@ inline bool EqualsIgnoringAsciiCase(std::string_view left, std::string_view righ
     return true;
 }
 
+// True when no byte of the text is above 0x7F: such text reads the same in
+// UTF-8 and in every code page.
+bool IsAscii(std::string_view text);
+
 // Lowers the ASCII letters of a text that is ASCII throughout, as every code
 // page and UTF-8 lower it, and returns true; leaves any other text alone and
 // returns false.

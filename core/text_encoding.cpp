@@ -1,6 +1,6 @@
 #include "text_encoding.h"
 
-#include <algorithm>
+#include "text_case.h"
 
 namespace dalvorn {
 
@@ -48,7 +48,7 @@ void AppendUtf8(char32_t codePoint, std::string& out)
 
 std::string Windows1252ToUtf8(std::string_view text)
 {
-    if (std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
+    if (IsAscii(text))
         return std::string(text);
     std::string utf8;
     utf8.reserve(text.size());
