@@ -41,8 +41,7 @@ bool IsRegularFile(const std::wstring& folder, const WIN32_FIND_DATAW& found)
     if ((found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0)
         return true;
     const std::wstring path = folder + L'\\' + found.cFileName;
-    FileHandle target(CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                  OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    FileHandle target(OpenForQuery(path.c_str()));
     BY_HANDLE_FILE_INFORMATION information;
     return target.IsValid() && GetFileType(target.Get()) == FILE_TYPE_DISK &&
            GetFileInformationByHandle(target.Get(), &information) &&

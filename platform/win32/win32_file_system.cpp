@@ -56,8 +56,7 @@ std::unique_ptr<ReadableFile> Win32FileSystem::OpenForReading(const std::string&
 
 std::optional<FolderIdentity> Win32FileSystem::IdentifyFolder(const std::string& path) const
 {
-    FileHandle folder(CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                  OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    FileHandle folder(OpenForQuery(path.c_str()));
     BY_HANDLE_FILE_INFORMATION information;
     if (!folder.IsValid() || !GetFileInformationByHandle(folder.Get(), &information))
         return std::nullopt;

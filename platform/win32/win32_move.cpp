@@ -39,8 +39,7 @@ std::wstring SystemPath(const std::string& path)
 // may count as the same file.
 std::optional<BY_HANDLE_FILE_INFORMATION> InformationOf(const std::wstring& path)
 {
-    FileHandle file(CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+    FileHandle file(OpenForQuery(path.c_str(), FILE_FLAG_OPEN_REPARSE_POINT));
     BY_HANDLE_FILE_INFORMATION information;
     if (!file.IsValid() || !GetFileInformationByHandle(file.Get(), &information))
         return std::nullopt;
@@ -67,8 +66,7 @@ ULONG LinkCountOf(const std::wstring& path)
     const int kFileStandardInformation = 5;
     static const auto query = reinterpret_cast<QueryInformationFile>(
         reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQueryInformationFile")));
-    FileHandle file(CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    FileHandle file(OpenForQuery(path.c_str()));
     StandardInformation information{};
     StatusBlock block{};
     if (!query || !file.IsValid() ||
