@@ -1,7 +1,6 @@
 #include "folder_name_index.h"
 
 #include <algorithm>
-#include <map>
 
 #include "core/text_case.h"
 #include "directory_handle.h"
@@ -11,54 +10,107 @@ namespace dalvorn {
 
 namespace {
 
-bool SameTime(const timespec& left, const timespec& right)
-{
-    return left.tv_sec == right.tv_sec && left.tv_nsec == right.tv_nsec;
-}
-
-}  // namespace
-
-bool FolderNameIndex::Stamp::operator==(const Stamp& other) const
-{
-    return device == other.device && inode == other.inode && SameTime(modified, other.modified) &&
-           SameTime(changed, other.changed) && size == other.size;
-}
-
-std::optional<FolderNameIndex::Stamp> FolderNameIndex::StampOf(const std::string& folder)
+std::optional<FolderNameIndex::Identity> IdentityOfPath(const std::string& folder)
 {
     struct stat status;
     if (stat(folder.empty() ? "." : folder.c_str(), &status) != 0)
         return std::nullopt;
-    return Stamp{status.st_dev, status.st_ino, status.st_mtim, status.st_ctim, status.st_size};
+    return FolderNameIndex::Identity{status.st_dev, status.st_ino};
 }
+
+std::optional<FolderNameIndex::Identity> IdentityOfOpen(const DirectoryHandle& directory)
+{
+    struct stat status;
+    if (fstat(directory.Descriptor(), &status) != 0)
+        return std::nullopt;
+    return FolderNameIndex::Identity{status.st_dev, status.st_ino};
+}
+
+}  // namespace
 
 const FolderNameIndex::Listing* FolderNameIndex::CurrentListing(const std::string& folder)
 {
     if (CheckedDuringThisOperation(folder))
         return &listings_.at(folder);
-    // Stamped before reading: a change made while the folder is read shows
-    // as a newer stamp at the next lookup.
-    const std::optional<Stamp> stamp = StampOf(folder);
-    if (!stamp) {
-        listings_.erase(folder);
+    ApplyReportedChanges();
+    const std::optional<Identity> identity = IdentityOfPath(folder);
+    auto held = listings_.find(folder);
+    if (!identity) {
+        if (held != listings_.end())
+            listings_.erase(held);
         return nullptr;
     }
-    auto held = listings_.find(folder);
-    if (held != listings_.end() && held->second.stamp == *stamp) {
+    if (held != listings_.end() && held->second.watch && held->second.identity == *identity) {
         held->second.checkedIn = operation_;
         return &held->second;
     }
+    return ListAfresh(folder);
+}
+
+const FolderNameIndex::Listing* FolderNameIndex::ListAfresh(const std::string& folder)
+{
+    // Watched before it is read: a change made while it is read is reported
+    // too, and applying it again to a listing that shows it changes nothing.
+    std::optional<int> watch = changes_.Watch(folder);
     DirectoryHandle directory(folder);
-    if (!directory.IsOpen()) {
+    const std::optional<Identity> identity = directory.IsOpen() ? IdentityOfOpen(directory) : std::nullopt;
+    if (!identity) {
         listings_.erase(folder);
         return nullptr;
     }
-    Listing listing{*stamp, {}, operation_};
+    Listing listing{*identity, watch, {}, operation_};
     while (const dirent* entry = directory.Next())
         listing.names[FoldNameCase(entry->d_name)].emplace_back(entry->d_name);
     for (auto& [fold, names] : listing.names)
         std::sort(names.begin(), names.end(), PrecedesInFolderOrder);
+    // The watch must be on the folder read: the path may have been turned
+    // to another folder in between.
+    if (watch && (changes_.Watch(folder) != watch || IdentityOfPath(folder) != identity))
+        listing.watch.reset();
     return &(listings_[folder] = std::move(listing));
+}
+
+void FolderNameIndex::ApplyReportedChanges()
+{
+    if (changesAppliedIn_ == operation_)
+        return;
+    changesAppliedIn_ = operation_;
+    changes_.ReadPending([this](const FolderChangeWatch::Change& change) { Apply(change); });
+}
+
+void FolderNameIndex::Apply(const FolderChangeWatch::Change& change)
+{
+    using Kind = FolderChangeWatch::Change::Kind;
+    if (change.kind == Kind::ChangesLost) {
+        listings_.clear();
+        return;
+    }
+    for (auto held = listings_.begin(); held != listings_.end();) {
+        if (held->second.watch != change.watch) {
+            ++held;
+        } else if (change.kind == Kind::FolderGone) {
+            held = listings_.erase(held);
+        } else {
+            Apply(held->second, std::string(change.name), change.kind == Kind::NameAdded);
+            ++held;
+        }
+    }
+}
+
+// Applying a change the listing shows already changes nothing, so the
+// changes this program makes may be applied both at once and when reported.
+void FolderNameIndex::Apply(Listing& listing, const std::string& name, bool added)
+{
+    const std::string fold = FoldNameCase(name);
+    std::vector<std::string>& names = listing.names[fold];
+    auto position = std::lower_bound(names.begin(), names.end(), name, PrecedesInFolderOrder);
+    const bool present = position != names.end() && *position == name;
+    if (added && !present)
+        names.insert(position, name);
+    else if (!added && present)
+        names.erase(position);
+    if (names.empty())
+        listing.names.erase(fold);
 }
 
 std::vector<std::string> FolderNameIndex::Matching(const std::string& folder, const std::string& name)
@@ -70,65 +122,27 @@ std::vector<std::string> FolderNameIndex::Matching(const std::string& folder, co
     return found == listing->names.end() ? std::vector<std::string>() : found->second;
 }
 
-void FolderNameIndex::Apply(Listing& listing, const EntryChange& change) const
-{
-    std::vector<std::string>& names = listing.names[FoldNameCase(change.name)];
-    auto position = std::lower_bound(names.begin(), names.end(), change.name, PrecedesInFolderOrder);
-    const bool present = position != names.end() && *position == change.name;
-    if (change.added && !present)
-        names.insert(position, change.name);
-    else if (!change.added && present)
-        names.erase(position);
-    if (names.empty())
-        listing.names.erase(FoldNameCase(change.name));
-}
-
 bool FolderNameIndex::CheckedDuringThisOperation(const std::string& folder) const
 {
     auto held = listings_.find(folder);
     return held != listings_.end() && held->second.checkedIn == operation_;
 }
 
-std::optional<std::pair<dev_t, ino_t>> FolderNameIndex::IdentityOf(const std::string& folder)
+std::optional<FolderNameIndex::Identity> FolderNameIndex::IdentityOf(const std::string& folder)
 {
-    if (CheckedDuringThisOperation(folder)) {
-        const Stamp& stamp = listings_.at(folder).stamp;
-        return std::make_pair(stamp.device, stamp.inode);
-    }
-    const std::optional<Stamp> stamp = StampOf(folder);
-    if (!stamp)
-        return std::nullopt;
-    return std::make_pair(stamp->device, stamp->inode);
+    if (CheckedDuringThisOperation(folder))
+        return listings_.at(folder).identity;
+    return IdentityOfPath(folder);
 }
 
 bool FolderNameIndex::Change(const std::vector<EntryChange>& changes, const std::function<bool()>& action)
 {
-    // A listing is carried over only when nobody else changed its folder
-    // since it was last checked; anything else is listed afresh next time.
-    std::map<std::string, bool> current;
-    for (const EntryChange& change : changes) {
-        if (CheckedDuringThisOperation(change.folder)) {
-            current[change.folder] = true;
-            continue;
-        }
-        auto held = listings_.find(change.folder);
-        const std::optional<Stamp> stamp = StampOf(change.folder);
-        current[change.folder] = held != listings_.end() && stamp && held->second.stamp == *stamp;
-    }
     if (!action())
         return false;
-    for (const auto& [folder, isCurrent] : current) {
-        const std::optional<Stamp> stamp = StampOf(folder);
-        if (!isCurrent || !stamp) {
-            listings_.erase(folder);
-            continue;
-        }
-        Listing& listing = listings_[folder];
-        for (const EntryChange& change : changes)
-            if (change.folder == folder)
-                Apply(listing, change);
-        listing.stamp = *stamp;
-        listing.checkedIn = 0;
+    for (const EntryChange& change : changes) {
+        auto held = listings_.find(change.folder);
+        if (held != listings_.end())
+            Apply(held->second, change.name, change.added);
     }
     return true;
 }

@@ -1,9 +1,10 @@
 #pragma once
 // Case-insensitive name lookups in folders, each folder served from one
-// listing that is kept up to date as this program adds and removes entries.
-// Every answer first checks the folder's identity, change times and size
-// against those the listing was taken at, and lists the folder afresh when
-// anything else changed it meanwhile.
+// listing that is kept up to date as entries arrive and leave. The kernel
+// reports every change to a listed folder (FolderChangeWatch); before a
+// listing answers, the changes reported meanwhile are applied to it, and the
+// folder's path is checked to lead to the folder listed still. A folder that
+// cannot be watched is listed afresh for every operation.
 
 #include <sys/stat.h>
 
@@ -11,7 +12,10 @@
 #include <optional>
 #include <string>
 #include <unordered_map>
+#include <utility>
 #include <vector>
+
+#include "folder_change_watch.h"
 
 namespace dalvorn {
 
@@ -40,35 +44,33 @@ public:
     // as current for the rest of it, sparing a second look at its folder.
     void BeginOperation() { ++operation_; }
 
+    using Identity = std::pair<dev_t, ino_t>;
     // The folder's device and inode, as checked during this operation or
     // looked up now; nothing when it cannot be determined.
-    std::optional<std::pair<dev_t, ino_t>> IdentityOf(const std::string& folder);
+    std::optional<Identity> IdentityOf(const std::string& folder);
 
 private:
-    struct Stamp {
-        dev_t device;
-        ino_t inode;
-        timespec modified;
-        timespec changed;
-        off_t size;
-        bool operator==(const Stamp& other) const;
-    };
     using NamesByFold = std::unordered_map<std::string, std::vector<std::string>>;
     struct Listing {
-        Stamp stamp;
+        Identity identity;
+        std::optional<int> watch;  // nothing: good for the operation that listed it only
         NamesByFold names;
         unsigned long checkedIn = 0;  // the operation that last found it current
     };
 
-    static std::optional<Stamp> StampOf(const std::string& folder);
     // The folder's listing, taken afresh unless the one held is current.
     const Listing* CurrentListing(const std::string& folder);
-    void Apply(Listing& listing, const EntryChange& change) const;
+    const Listing* ListAfresh(const std::string& folder);
+    void ApplyReportedChanges();
+    void Apply(const FolderChangeWatch::Change& change);
+    static void Apply(Listing& listing, const std::string& name, bool added);
 
     bool CheckedDuringThisOperation(const std::string& folder) const;
 
     std::unordered_map<std::string, Listing> listings_;
+    FolderChangeWatch changes_;
     unsigned long operation_ = 1;
+    unsigned long changesAppliedIn_ = 0;
 };
 
 }  // namespace dalvorn

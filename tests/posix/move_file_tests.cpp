@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <functional>
 #include <utility>
 
 #include "platform/posix/no_replace_rename.h"
@@ -98,6 +100,56 @@ TEST_F(MoveTest, ACaseVariantMadeByAnotherProgramBetweenTwoMovesStopsTheSecond)
               MoveOutcome::Status::DestinationTaken);
     EXPECT_EQ(root.ReadFile("Gauges/Learjet.gau"), "learjet gauge");
     EXPECT_FALSE(root.Has("Gauges/Unused/learjet.gau"));
+}
+
+// Every way another program can put a spelling of the name in the way right
+// after a move must stop the next one, though its listing is kept.
+TEST(HeldListingTest, EveryWayAnotherProgramPutsANameInTheWayStopsTheNextMove)
+{
+    namespace fs = std::filesystem;
+    using Folder = test_support::TemporaryFolder;
+    const auto spareHolding = [](const Folder& root) {
+        root.WriteFile("Spare/LEARJET.GAU", "another program's file");
+        return root.HostPath("Spare");
+    };
+    const std::pair<const char*, std::function<void(const Folder&)>> ways[] = {
+        {"written", [](const Folder& root) { root.WriteFile("Gauges/Unused/LEARJET.GAU", "another program's file"); }},
+        {"moved in", [&](const Folder& root) {
+             fs::rename(spareHolding(root) / "LEARJET.GAU", root.HostPath("Gauges/Unused/LEARJET.GAU"));
+         }},
+        {"linked in", [&](const Folder& root) {
+             fs::create_hard_link(spareHolding(root) / "LEARJET.GAU", root.HostPath("Gauges/Unused/LEARJET.GAU"));
+         }},
+        {"folder replaced", [&](const Folder& root) {
+             fs::remove_all(root.HostPath("Gauges/Unused"));
+             fs::rename(spareHolding(root), root.HostPath("Gauges/Unused"));
+         }},
+        {"folder renamed away", [&](const Folder& root) {
+             fs::rename(root.HostPath("Gauges/Unused"), root.HostPath("Gauges/Old unused"));
+             fs::rename(spareHolding(root), root.HostPath("Gauges/Unused"));
+         }},
+        {"among more changes than are reported", [](const Folder& root) {
+             for (int number = 0; number < 20000; ++number)
+                 std::ofstream(root.HostPath("Gauges/Unused/other" + std::to_string(number) + ".gau"));
+             root.WriteFile("Gauges/Unused/LEARJET.GAU", "another program's file");
+         }},
+    };
+    for (const auto& [way, putInTheWay] : ways) {
+        SCOPED_TRACE(way);
+        Folder root;
+        root.MakeFolder("Gauges/Unused");
+        root.WriteFile("Gauges/Cessna.GAU", "cessna gauge");
+        root.WriteFile("Gauges/Learjet.gau", "learjet gauge");
+        PosixFileSystem fileSystem;
+        ASSERT_TRUE(
+            fileSystem.Move(root.PathOf("Gauges/Cessna.GAU"), root.PathOf("Gauges/Unused/cessna.gau")).Succeeded());
+        putInTheWay(root);
+
+        EXPECT_EQ(fileSystem.Move(root.PathOf("Gauges/Learjet.gau"), root.PathOf("Gauges/Unused/learjet.gau")).status,
+                  MoveOutcome::Status::DestinationTaken);
+        EXPECT_EQ(root.ReadFile("Gauges/Learjet.gau"), "learjet gauge");
+        EXPECT_FALSE(root.Has("Gauges/Unused/learjet.gau"));
+    }
 }
 
 // The source is looked up in the listing the first move kept as well.
