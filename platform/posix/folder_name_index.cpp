@@ -91,22 +91,22 @@ void FolderNameIndex::Apply(const FolderChangeWatch::Change& change)
         } else if (change.kind == Kind::FolderGone) {
             held = listings_.erase(held);
         } else {
-            Apply(held->second, std::string(change.name), change.kind == Kind::NameAdded);
+            Apply(held->second, change.name, change.kind == Kind::NameAdded);
             ++held;
         }
     }
 }
 
-// Applying a change the listing shows already changes nothing, so the
-// changes this program makes may be applied both at once and when reported.
-void FolderNameIndex::Apply(Listing& listing, const std::string& name, bool added)
+// A change the listing shows already, as one made while it was read, changes nothing.
+void FolderNameIndex::Apply(Listing& listing, std::string_view name, bool added)
 {
-    const std::string fold = FoldNameCase(name);
+    const std::string entry(name);
+    const std::string fold = FoldNameCase(entry);
     std::vector<std::string>& names = listing.names[fold];
-    auto position = std::lower_bound(names.begin(), names.end(), name, PrecedesInFolderOrder);
-    const bool present = position != names.end() && *position == name;
+    auto position = std::lower_bound(names.begin(), names.end(), entry, PrecedesInFolderOrder);
+    const bool present = position != names.end() && *position == entry;
     if (added && !present)
-        names.insert(position, name);
+        names.insert(position, entry);
     else if (!added && present)
         names.erase(position);
     if (names.empty())
@@ -133,18 +133,6 @@ std::optional<FolderNameIndex::Identity> FolderNameIndex::IdentityOf(const std::
     if (CheckedDuringThisOperation(folder))
         return listings_.at(folder).identity;
     return IdentityOfPath(folder);
-}
-
-bool FolderNameIndex::Change(const std::vector<EntryChange>& changes, const std::function<bool()>& action)
-{
-    if (!action())
-        return false;
-    for (const EntryChange& change : changes) {
-        auto held = listings_.find(change.folder);
-        if (held != listings_.end())
-            Apply(held->second, change.name, change.added);
-    }
-    return true;
 }
 
 }  // namespace dalvorn

@@ -8,9 +8,9 @@
 
 #include <sys/stat.h>
 
-#include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <utility>
 #include <vector>
@@ -25,23 +25,13 @@ public:
     // folder order; nothing when the folder cannot be opened.
     std::vector<std::string> Matching(const std::string& folder, const std::string& name);
 
-    // One entry this program adds to or removes from a folder.
-    struct EntryChange {
-        std::string folder;
-        std::string name;
-        bool added;
-    };
-
     // True when the folder can be listed as spelt (its listing is then held).
     bool CanList(const std::string& folder) { return CurrentListing(folder) != nullptr; }
 
-    // Runs `action`, which makes `changes` and reports whether it did, and
-    // brings the listings of the folders concerned up to date. Returns what
-    // `action` returned.
-    bool Change(const std::vector<EntryChange>& changes, const std::function<bool()>& action);
-
     // Starts one operation (a move): a listing checked during it is taken
     // as current for the rest of it, sparing a second look at its folder.
+    // The changes an operation makes are learnt, like anyone else's, from
+    // the kernel's report when the next one begins.
     void BeginOperation() { ++operation_; }
 
     using Identity = std::pair<dev_t, ino_t>;
@@ -63,7 +53,7 @@ private:
     const Listing* ListAfresh(const std::string& folder);
     void ApplyReportedChanges();
     void Apply(const FolderChangeWatch::Change& change);
-    static void Apply(Listing& listing, const std::string& name, bool added);
+    static void Apply(Listing& listing, std::string_view name, bool added);
 
     bool CheckedDuringThisOperation(const std::string& folder) const;
 

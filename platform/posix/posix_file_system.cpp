@@ -148,16 +148,12 @@ MoveOutcome PosixFileSystem::Move(const std::string& from, const std::string& to
         if (!OnlyLinksToTheSource(*sourcePath, destination->folder, inTheWay))
             return MoveOutcome::Refused(MoveOutcome::Status::DestinationTaken);
         // The file is at the destination already; only its old name is left.
-        if (!index_.Change({{source.folder, source.name, false}}, [&] { return unlink(sourcePath->c_str()) == 0; }))
+        if (unlink(sourcePath->c_str()) != 0)
             return MoveOutcome::FailedBecause(std::strerror(errno));
         return MoveOutcome::Done();
     }
     const std::string target = AppendComponent(destination->folder, destination->name);
-    const bool renamed = index_.Change({{source.folder, source.name, false}, {destination->folder, destination->name, true}},
-                                       [&] { return RenameWithoutReplacing(*sourcePath, target); });
-    // The rename is one step: once it succeeded, the file is at the target
-    // and gone from the source, which is known not to be the target.
-    if (!renamed)
+    if (!RenameWithoutReplacing(*sourcePath, target))
         return OutcomeOfFailedRename(errno);
     return MoveOutcome::Done();
 }
