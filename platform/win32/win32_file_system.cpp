@@ -36,7 +36,9 @@ void Win32FileSystem::Enumerate(const std::string& folder, const std::string& pa
 
 bool Win32FileSystem::IsLeadByte(char byte) const
 {
-    return IsDBCSLeadByte(static_cast<BYTE>(byte)) != FALSE;
+    // No code page leads a double-byte character with an ASCII byte.
+    const auto value = static_cast<BYTE>(byte);
+    return value >= 0x80 && IsDBCSLeadByte(value) != FALSE;
 }
 
 void Win32FileSystem::CreateFolder(const std::string& path)
