@@ -15,8 +15,8 @@
 #include <string_view>
 
 #include "fuzz_check.h"
-#include "platform/posix/wine_registered_simulator_folder.h"
-#include "platform/posix/wine_registry_file.h"
+#include "platform/linux/wine_registered_simulator_folder.h"
+#include "platform/linux/wine_registry_file.h"
 
 namespace dalvorn::fuzz {
 namespace {

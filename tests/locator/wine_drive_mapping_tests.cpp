@@ -6,8 +6,8 @@
 #include <optional>
 #include <string>
 
-#include "platform/posix/wine_drive_mapping.h"
-#include "platform/posix/wine_registered_simulator_folder.h"
+#include "platform/linux/wine_drive_mapping.h"
+#include "platform/linux/wine_registered_simulator_folder.h"
 #include "platform/registered_simulator_folder.h"
 #include "support/temporary_folder.h"
 

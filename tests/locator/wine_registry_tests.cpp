@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/posix/wine_registered_simulator_folder.h"
-#include "platform/posix/wine_registry_file.h"
+#include "platform/linux/wine_registered_simulator_folder.h"
+#include "platform/linux/wine_registry_file.h"
 
 namespace dalvorn {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "platform/posix/posix_file_system.h"
+#include "platform/linux/posix_file_system.h"
 #include "support/temporary_folder.h"
 
 namespace dalvorn {

@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "platform/posix/posix_file_system.h"
+#include "platform/linux/posix_file_system.h"
 #include "support/temporary_folder.h"
 
 namespace dalvorn {

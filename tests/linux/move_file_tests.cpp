@@ -5,8 +5,8 @@
 #include <functional>
 #include <utility>
 
-#include "platform/posix/no_replace_rename.h"
-#include "platform/posix/posix_file_system.h"
+#include "platform/linux/no_replace_rename.h"
+#include "platform/linux/posix_file_system.h"
 #include "support/temporary_folder.h"
 
 namespace dalvorn {

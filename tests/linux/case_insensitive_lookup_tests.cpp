@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "platform/posix/posix_file_system.h"
+#include "platform/linux/posix_file_system.h"
 #include "support/temporary_folder.h"
 
 namespace dalvorn {

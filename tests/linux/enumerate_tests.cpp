@@ -7,7 +7,7 @@
 
 #include "core/folder_scan.h"
 #include "core/gauge_usage_table.h"
-#include "platform/posix/posix_file_system.h"
+#include "platform/linux/posix_file_system.h"
 #include "support/temporary_folder.h"
 
 namespace dalvorn {

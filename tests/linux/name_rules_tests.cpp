@@ -2,7 +2,7 @@
 
 #include "core/text_case.h"
 #include "platform/native_file_system.h"
-#include "platform/posix/wildcard_pattern.h"
+#include "platform/linux/wildcard_pattern.h"
 
 namespace dalvorn {
 namespace {
