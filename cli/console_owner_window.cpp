@@ -32,6 +32,11 @@ void ConsoleOwnerWindow::ShowError(const std::string& text, const std::string& c
     std::fprintf(errors_, "%s: %s\n", caption.c_str(), text.c_str());
 }
 
+void ConsoleOwnerWindow::ShowInformation(const std::string& text, const std::string& caption)
+{
+    std::fprintf(errors_, "%s: %s\n", caption.c_str(), text.c_str());
+}
+
 bool ConsoleOwnerWindow::AskYesNo(const std::string& text, const std::string& caption)
 {
     if (assumeYes_)

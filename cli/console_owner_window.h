@@ -13,6 +13,7 @@ public:
     ConsoleOwnerWindow(std::FILE* input, std::FILE* output, std::FILE* errors, bool assumeYes);
 
     void ShowError(const std::string& text, const std::string& caption) override;
+    void ShowInformation(const std::string& text, const std::string& caption) override;
     bool AskYesNo(const std::string& text, const std::string& caption) override;
     void BeginBusy() override {}
     void EndBusy() override {}

@@ -10,6 +10,8 @@ class OwnerWindow {
 public:
     virtual ~OwnerWindow() = default;
     virtual void ShowError(const std::string& text, const std::string& caption) = 0;
+    // Something the user should know that stops nothing.
+    virtual void ShowInformation(const std::string& text, const std::string& caption) = 0;
     virtual bool AskYesNo(const std::string& text, const std::string& caption) = 0;
     virtual void BeginBusy() = 0;
     virtual void EndBusy() = 0;

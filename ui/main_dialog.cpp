@@ -19,6 +19,7 @@ namespace {
 const char kBrowseTitle[] = "Look for FS2002 Main Folder:";
 const UINT kErrorBoxType = MB_OK | MB_ICONSTOP;           // 16
 const UINT kQuestionBoxType = MB_YESNO | MB_ICONQUESTION;  // 36
+const UINT kInformationBoxType = MB_OK | MB_ICONINFORMATION;
 
 HICON LoadApplicationIcon(int widthMetric, int heightMetric)
 {
@@ -177,6 +178,11 @@ void CMainDialog::OnUpdateMoveSelected(CCmdUI* pCmdUI)
 void CMainDialog::ShowError(const std::string& text, const std::string& caption)
 {
     MessageBox(text, caption, kErrorBoxType);
+}
+
+void CMainDialog::ShowInformation(const std::string& text, const std::string& caption)
+{
+    MessageBox(text, caption, kInformationBoxType);
 }
 
 bool CMainDialog::AskYesNo(const std::string& text, const std::string& caption)

@@ -39,6 +39,7 @@ private:
 
     // The owner window through which the scan and the move talk to the user.
     void ShowError(const std::string& text, const std::string& caption) override;
+    void ShowInformation(const std::string& text, const std::string& caption) override;
     bool AskYesNo(const std::string& text, const std::string& caption) override;
     void BeginBusy() override;
     void EndBusy() override;

@@ -16,6 +16,7 @@ class RecordingOwnerWindow : public OwnerWindow {
 public:
     bool answer = true;
     std::vector<std::string> errors;  // "caption: text"
+    std::vector<std::string> notices;  // "caption: text"
     std::vector<std::string> questions;
     std::vector<MoveReport> reports;
     int busyDepth = 0;
@@ -24,6 +25,10 @@ public:
     void ShowError(const std::string& text, const std::string& caption) override
     {
         errors.push_back(caption + ": " + text);
+    }
+    void ShowInformation(const std::string& text, const std::string& caption) override
+    {
+        notices.push_back(caption + ": " + text);
     }
     bool AskYesNo(const std::string& text, const std::string& caption) override
     {
