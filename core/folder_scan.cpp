@@ -106,9 +106,11 @@ private:
     std::set<FolderIdentity> visited_;
 };
 
-// A gauge whose key is also the name of an entry that is no gauge, as where
-// the file system tells letter case apart "X.GAU" and a folder "x.gau" can
-// both exist, is left out: its move could take that entry instead.
+// The table then holds the gauges on disk, with no users yet: one that left
+// the folder since the last scan is no longer listed. A gauge whose key is
+// also the name of an entry that is no gauge, as where the file system tells
+// letter case apart "X.GAU" and a folder "x.gau" can both exist, is left out:
+// its move could take that entry instead.
 void TakeGaugeInventory(const FileSystem& fileSystem, const std::string& folder, GaugeUsageTable& table)
 {
     std::set<std::string> gauges;
@@ -116,6 +118,7 @@ void TakeGaugeInventory(const FileSystem& fileSystem, const std::string& folder,
     fileSystem.Enumerate(JoinPath(fileSystem, folder, kGaugeFolderName), "*.gau", [&](const DirectoryEntry& entry) {
         (IsGaugeFile(fileSystem, entry) ? gauges : others).insert(fileSystem.LowerCase(entry.name));
     });
+    table.Clear();
     for (const std::string& key : gauges)
         if (others.count(key) == 0)
             table.ResetGauge(key);

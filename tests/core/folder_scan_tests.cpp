@@ -8,6 +8,7 @@ namespace dalvorn {
 namespace {
 
 using test_support::ListLines;
+using test_support::SimulatorTree;
 using Lines = std::vector<std::string>;
 
 using FolderScan = test_support::SimulatorFixture;
@@ -96,7 +97,7 @@ TEST_F(FolderScan, UnreadablePanelEndsTheScanKeepingTheListAndEndingBusy)
     EXPECT_EQ(owner.busyDepth, 0);
 }
 
-TEST_F(FolderScan, RescanResetsTicksAndKeepsGaugesGoneSinceInTheTable)
+TEST_F(FolderScan, RescanResetsTicksAndListsOnlyWhatIsOnDisk)
 {
     tree.AddGauge("a.gau");
     tree.AddGauge("b.gau");
@@ -106,7 +107,13 @@ TEST_F(FolderScan, RescanResetsTicksAndKeepsGaugesGoneSinceInTheTable)
     EXPECT_EQ(Scan(), first);
 
     std::filesystem::remove(tree.HostPath("Gauges/b.gau"));
-    EXPECT_EQ(Scan(), first);  // the table keeps what earlier scans found
+    EXPECT_EQ(Scan(), Lines{"[ ] a.gau (Used By: c172)"});
+    EXPECT_FALSE(table.Contains("b.gau"));
+
+    SimulatorTree other;
+    other.AddGauge("c.gau");
+    EXPECT_EQ(Scan(other.Root()), Lines{"[x] c.gau (Used By: )"});
+    EXPECT_EQ(table.Size(), 1u);
 }
 
 TEST_F(FolderScan, ShortAliasMatchesAndFoldersAreNotGauges)
