@@ -2,6 +2,7 @@
 
 #include <set>
 
+#include "file_error_report.h"
 #include "file_system.h"
 #include "gauge_list.h"
 #include "gauge_usage_table.h"
@@ -149,10 +150,14 @@ void ScanSimulatorFolder(const FileSystem& fileSystem, OwnerWindow& owner, const
         owner.ShowError(kScanFolderNotFound, kScanCaption);
         return;
     }
-    BusyScope busy(owner);
-    TakeGaugeInventory(fileSystem, folder, table);
-    WalkAllAircraft(fileSystem, folder, table);
-    RenderUsageTable(table, list);
+    try {
+        BusyScope busy(owner);
+        TakeGaugeInventory(fileSystem, folder, table);
+        WalkAllAircraft(fileSystem, folder, table);
+        RenderUsageTable(table, list);
+    } catch (const FileException& error) {
+        ShowFileError(owner, error, kScanCaption);
+    }
 }
 
 }  // namespace dalvorn

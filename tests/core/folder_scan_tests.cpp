@@ -92,7 +92,9 @@ TEST_F(FolderScan, UnreadablePanelEndsTheScanKeepingTheListAndEndingBusy)
     tree.AddPanel("c172", "gauge00=a,1\n");
     tree.MakeFolder("Aircraft/lear/panel.cfg");
     list.Append("before (Used By: )");
-    EXPECT_THROW(Scan(), FileException);
+    Scan();
+    EXPECT_TRUE(owner.FileErrorCause("Scan", tree.PathOf("Aircraft/lear/panel.cfg")))
+        << testing::PrintToString(owner.errors);
     EXPECT_EQ(ListLines(list), Lines{"[ ] before (Used By: )"});
     EXPECT_EQ(owner.busyDepth, 0);
 }
