@@ -9,8 +9,6 @@
 #include "commands.h"
 #include "console_streams.h"
 #include "core/file_system.h"
-#include "core/messages.h"
-#include "file_error_output.h"
 #include "platform/native_file_system.h"
 #include "platform/registered_simulator_folder.h"
 
@@ -21,18 +19,6 @@ using namespace dalvorn;
 bool IsExistingFolder(const std::string& word)
 {
     return CreateNativeFileSystem()->IdentifyFolder(word).has_value();
-}
-
-const char* CaptionOf(Command command)
-{
-    switch (command) {
-    case Command::Move:
-        return kRemoveCaption;
-    case Command::Restore:
-        return kRestoreCaption;
-    default:
-        return kScanCaption;
-    }
 }
 
 int Run(const CommandLine& line, const Console& console)
@@ -51,17 +37,13 @@ int Run(const CommandLine& line, const Console& console)
         return 1;
     }
     auto fileSystem = CreateNativeFileSystem();
-    try {
-        switch (line.command) {
-        case Command::Scan:
-            return RunScan(*fileSystem, *folder, console);
-        case Command::Move:
-            return RunMove(*fileSystem, line, *folder, console);
-        default:
-            return RunRestore(*fileSystem, line, *folder, console);
-        }
-    } catch (const FileException& error) {
-        return ReportUnreadableFile(CaptionOf(line.command), error, console.errors);
+    switch (line.command) {
+    case Command::Scan:
+        return RunScan(*fileSystem, *folder, console);
+    case Command::Move:
+        return RunMove(*fileSystem, line, *folder, console);
+    default:
+        return RunRestore(*fileSystem, line, *folder, console);
     }
 }
 

@@ -6,8 +6,6 @@
 #include "core/gauge_mover.h"
 #include "core/gauge_usage_table.h"
 #include "core/memory_gauge_list.h"
-#include "core/messages.h"
-#include "file_error_output.h"
 #include "gauge_list_output.h"
 
 namespace dalvorn {
@@ -37,11 +35,7 @@ int RunMove(FileSystem& fileSystem, const CommandLine& line, const std::string& 
     ConsoleOwnerWindow owner(console.input, console.output, console.errors, line.assumeYes);
     GaugeUsageTable table;
     MemoryGaugeList list;
-    try {
-        ScanSimulatorFolder(fileSystem, owner, folder, table, list);
-    } catch (const FileException& error) {
-        return ReportUnreadableFile(kScanCaption, error, console.errors);
-    }
+    ScanSimulatorFolder(fileSystem, owner, folder, table, list);
     if (owner.ErrorShown())
         return 1;
     ApplyTicks(fileSystem, line, list);

@@ -1,5 +1,8 @@
 #include "commands.h"
 
+#include "console_owner_window.h"
+#include "core/file_error_report.h"
+#include "core/file_system.h"
 #include "core/gauge_restorer.h"
 #include "core/messages.h"
 
@@ -7,9 +10,16 @@ namespace dalvorn {
 
 int RunRestore(FileSystem& fileSystem, const CommandLine& line, const std::string& folder, const Console& console)
 {
-    const RestoreResult result = RestoreGauges(fileSystem, folder, line.keys);
+    ConsoleOwnerWindow owner(console.input, console.output, console.errors, false);
+    RestoreResult result;
+    try {
+        result = RestoreGauges(fileSystem, folder, line.keys);
+    } catch (const FileException& error) {
+        ShowFileError(owner, error, kRestoreCaption);
+        return 1;
+    }
     if (!result.gaugeFolderFound) {
-        std::fprintf(console.errors, "%s: %s\n", kRestoreCaption, kSimulatorFolderNotFound);
+        owner.ShowError(kSimulatorFolderNotFound, kRestoreCaption);
         return 1;
     }
     std::fprintf(console.output, "Restored: %zu\n", result.restored);

@@ -2,6 +2,7 @@
 
 #include <set>
 
+#include "file_error_report.h"
 #include "file_system.h"
 #include "gauge_list.h"
 #include "gauge_usage_table.h"
@@ -106,9 +107,11 @@ private:
     std::set<FolderIdentity> visited_;
 };
 
-// A gauge whose key is also the name of an entry that is no gauge, as where
-// the file system tells letter case apart "X.GAU" and a folder "x.gau" can
-// both exist, is left out: its move could take that entry instead.
+// The table then holds the gauges on disk, with no users yet: one that left
+// the folder since the last scan is no longer listed. A gauge whose key is
+// also the name of an entry that is no gauge, as where the file system tells
+// letter case apart "X.GAU" and a folder "x.gau" can both exist, is left out:
+// its move could take that entry instead.
 void TakeGaugeInventory(const FileSystem& fileSystem, const std::string& folder, GaugeUsageTable& table)
 {
     std::set<std::string> gauges;
@@ -116,6 +119,7 @@ void TakeGaugeInventory(const FileSystem& fileSystem, const std::string& folder,
     fileSystem.Enumerate(JoinPath(fileSystem, folder, kGaugeFolderName), "*.gau", [&](const DirectoryEntry& entry) {
         (IsGaugeFile(fileSystem, entry) ? gauges : others).insert(fileSystem.LowerCase(entry.name));
     });
+    table.Clear();
     for (const std::string& key : gauges)
         if (others.count(key) == 0)
             table.ResetGauge(key);
@@ -146,10 +150,14 @@ void ScanSimulatorFolder(const FileSystem& fileSystem, OwnerWindow& owner, const
         owner.ShowError(kScanFolderNotFound, kScanCaption);
         return;
     }
-    BusyScope busy(owner);
-    TakeGaugeInventory(fileSystem, folder, table);
-    WalkAllAircraft(fileSystem, folder, table);
-    RenderUsageTable(table, list);
+    try {
+        BusyScope busy(owner);
+        TakeGaugeInventory(fileSystem, folder, table);
+        WalkAllAircraft(fileSystem, folder, table);
+        RenderUsageTable(table, list);
+    } catch (const FileException& error) {
+        ShowFileError(owner, error, kScanCaption);
+    }
 }
 
 }  // namespace dalvorn

@@ -10,7 +10,9 @@ class GaugeUsageTable;
 class OwnerWindow;
 
 // The Scan command: takes the inventory of Gauges, records which aircraft
-// panels use each gauge, and refills the list, unused gauges ticked.
+// panels use each gauge, and refills the list, unused gauges ticked. A file
+// it cannot read ends it with an error shown by the owner, the list as it
+// was.
 void ScanSimulatorFolder(const FileSystem& fileSystem, OwnerWindow& owner, const std::string& folderText,
                          GaugeUsageTable& table, GaugeList& list);
 

@@ -148,18 +148,40 @@ TEST_F(ConsoleCommands, RestoreWithoutTheGaugeFolderSaysSo)
     EXPECT_EQ(console.Errors(), "Restore: FS2002 folder not found\n");
 }
 
-// A panel that cannot be read stops the move's scan under the scan's caption,
-// as in the dialog, and nothing is moved.
-TEST_F(ConsoleCommands, AnUnreadablePanelDuringTheMovesScanIsAScanError)
+struct FileErrorCase {
+    Command command;
+    const char* unreadable;  // in the simulator folder
+    std::string error;       // from "Cannot read " on
+};
+
+// A file that cannot be read ends the command with "Caption: text" on
+// standard error, the caption that of the step it stopped (the move's scan
+// is a scan), as in the dialog; nothing is printed or moved.
+TEST_F(ConsoleCommands, AFileThatCannotBeReadIsShownUnderItsStepsCaption)
 {
-    test_support::FaultInjectingFileSystem files(tree.Files());
-    files.FailReadsAfter(0);
-    CapturedConsole console;
-    EXPECT_EQ(RunMove(files, MoveLine({"--yes"}), tree.Root(), console.Streams()), 1);
-    EXPECT_EQ(console.Errors().rfind("Scan: Cannot read ", 0), 0u) << console.Errors();
-    EXPECT_EQ(console.Output(), "");
-    EXPECT_TRUE(tree.ExistsExactly("Gauges/Cessna.GAU"));
-    EXPECT_EQ(files.MovesTried(), 0);
+    const FileErrorCase cases[] = {
+        {Command::Scan, "Aircraft/c172/panel.cfg", "Scan: Cannot read %s: read error injected by the test\n"},
+        {Command::Move, "Aircraft/c172/panel.cfg", "Scan: Cannot read %s: read error injected by the test\n"},
+        {Command::Restore, "Gauges/unused", "Restore: Cannot read %s: listing error injected by the test\n"},
+    };
+    tree.WriteFile("Gauges/unused/old.gau", "o");
+    for (const FileErrorCase& test : cases) {
+        test_support::FaultInjectingFileSystem files(tree.Files());
+        files.FailReadsAfter(0);
+        files.FailListing(tree.PathOf(test.unreadable));
+        CommandLine line = MoveLine({"--yes"});
+        line.command = test.command;
+        CapturedConsole console;
+        const int status = test.command == Command::Scan      ? RunScan(files, tree.Root(), console.Streams())
+                           : test.command == Command::Move    ? RunMove(files, line, tree.Root(), console.Streams())
+                                                              : RunRestore(files, line, tree.Root(), console.Streams());
+        const std::string error = test.error;
+        const std::size_t at = error.find("%s");
+        EXPECT_EQ(status, 1) << test.unreadable;
+        EXPECT_EQ(console.Errors(), error.substr(0, at) + tree.PathOf(test.unreadable) + error.substr(at + 2));
+        EXPECT_EQ(console.Output(), "");
+        EXPECT_EQ(files.MovesTried(), 0);
+    }
 }
 
 }  // namespace

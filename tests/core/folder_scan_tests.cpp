@@ -8,6 +8,7 @@ namespace dalvorn {
 namespace {
 
 using test_support::ListLines;
+using test_support::SimulatorTree;
 using Lines = std::vector<std::string>;
 
 using FolderScan = test_support::SimulatorFixture;
@@ -91,12 +92,14 @@ TEST_F(FolderScan, UnreadablePanelEndsTheScanKeepingTheListAndEndingBusy)
     tree.AddPanel("c172", "gauge00=a,1\n");
     tree.MakeFolder("Aircraft/lear/panel.cfg");
     list.Append("before (Used By: )");
-    EXPECT_THROW(Scan(), FileException);
+    Scan();
+    EXPECT_TRUE(owner.FileErrorCause("Scan", tree.PathOf("Aircraft/lear/panel.cfg")))
+        << testing::PrintToString(owner.errors);
     EXPECT_EQ(ListLines(list), Lines{"[ ] before (Used By: )"});
     EXPECT_EQ(owner.busyDepth, 0);
 }
 
-TEST_F(FolderScan, RescanResetsTicksAndKeepsGaugesGoneSinceInTheTable)
+TEST_F(FolderScan, RescanResetsTicksAndListsOnlyWhatIsOnDisk)
 {
     tree.AddGauge("a.gau");
     tree.AddGauge("b.gau");
@@ -106,7 +109,13 @@ TEST_F(FolderScan, RescanResetsTicksAndKeepsGaugesGoneSinceInTheTable)
     EXPECT_EQ(Scan(), first);
 
     std::filesystem::remove(tree.HostPath("Gauges/b.gau"));
-    EXPECT_EQ(Scan(), first);  // the table keeps what earlier scans found
+    EXPECT_EQ(Scan(), Lines{"[ ] a.gau (Used By: c172)"});
+    EXPECT_FALSE(table.Contains("b.gau"));
+
+    SimulatorTree other;
+    other.AddGauge("c.gau");
+    EXPECT_EQ(Scan(other.Root()), Lines{"[x] c.gau (Used By: )"});
+    EXPECT_EQ(table.Size(), 1u);
 }
 
 TEST_F(FolderScan, ShortAliasMatchesAndFoldersAreNotGauges)

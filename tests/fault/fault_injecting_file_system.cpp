@@ -39,6 +39,14 @@ bool FaultInjectingFileSystem::WriteRefused(const std::string& path) const
     return refusedFolders_.count(real_.LowerCase(folder)) != 0;
 }
 
+void FaultInjectingFileSystem::Enumerate(const std::string& folder, const std::string& pattern,
+                                         const EntryVisitor& visit) const
+{
+    if (real_.LowerCase(folder) == unlistableFolder_)
+        throw FileException(folder, "listing error injected by the test");
+    real_.Enumerate(folder, pattern, visit);
+}
+
 void FaultInjectingFileSystem::CreateFolder(const std::string& path)
 {
     if (!WriteRefused(path))

@@ -1,7 +1,8 @@
 #pragma once
 // The native file system with faults switched in: a folder that refuses new
 // entries (as one without write permission does), a gauge that vanishes just
-// before its move, and panel files that fail part way through reading.
+// before its move, panel files that fail part way through reading, and a
+// folder that cannot be listed.
 
 #include <functional>
 #include <set>
@@ -28,15 +29,15 @@ public:
     // Files opened for reading raise a read error after `bytes` bytes.
     void FailReadsAfter(std::size_t bytes) { failReadsAfter_ = bytes; }
 
+    // Listing `folder` fails as one beyond the longest path does.
+    void FailListing(const std::string& folder) { unlistableFolder_ = real_.LowerCase(folder); }
+
     int MovesTried() const { return movesTried_; }
 
     char Separator() const override { return real_.Separator(); }
     bool Exists(const std::string& path) const override { return real_.Exists(path); }
     void Enumerate(const std::string& folder, const std::string& pattern,
-                   const EntryVisitor& visit) const override
-    {
-        real_.Enumerate(folder, pattern, visit);
-    }
+                   const EntryVisitor& visit) const override;
     void CreateFolder(const std::string& path) override;
     MoveOutcome Move(const std::string& from, const std::string& to) override;
     std::unique_ptr<ReadableFile> OpenForReading(const std::string& path) const override;
@@ -59,6 +60,7 @@ private:
     std::set<std::string> refusedFolders_;
     std::pair<std::string, std::function<void()>> beforeMove_;
     std::size_t failReadsAfter_ = static_cast<std::size_t>(-1);
+    std::string unlistableFolder_;
     int movesTried_ = 0;
 };
 

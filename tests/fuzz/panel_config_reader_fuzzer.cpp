@@ -9,6 +9,7 @@
 // (names that are parts of one another, or the file's first line), the rest
 // is the file.
 
+#include <algorithm>
 #include <iterator>
 #include <map>
 #include <optional>
@@ -97,16 +98,23 @@ std::optional<std::string> ReferenceGaugeKey(const std::string& line, PanelTextE
     return FoldNameCase(Utf8FromPanelText(encoding, rest) + ".gau");
 }
 
-using ReferenceTable = std::map<std::string, std::string>;
+// Gauge key -> its users, each once, in the order first met.
+using ReferenceTable = std::map<std::string, std::vector<std::string>>;
+
+std::string JoinedUsers(const std::vector<std::string>& users)
+{
+    std::string text;
+    for (std::size_t i = 0; i < users.size(); ++i)
+        text += (i == 0 ? "" : ", ") + users[i];
+    return text;
+}
 
 void ReferenceAddUser(ReferenceTable& table, const std::string& key, const std::string& aircraft)
 {
     const auto found = table.find(key);
-    if (found == table.end() || found->second.find(aircraft) != std::string::npos)
+    if (found == table.end() || std::find(found->second.begin(), found->second.end(), aircraft) != found->second.end())
         return;
-    if (!found->second.empty())
-        found->second += ", ";
-    found->second += aircraft;
+    found->second.push_back(aircraft);
 }
 
 // Every key the panel names, then keys it does not name but that look like
@@ -135,9 +143,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::size_t aircraftCount = 1u + data[1] % 4;
     const std::size_t panelStart = 2 + aircraftCount;
     const std::string panel(reinterpret_cast<const char*>(data) + panelStart, size - panelStart);
+    // As in a scan, each aircraft's panels are read once, one aircraft after
+    // another.
     std::vector<std::string> aircraft;
     for (std::size_t i = 0; i < aircraftCount; ++i)
-        aircraft.push_back(AircraftName(data[2 + i], panel));
+        if (std::string name = AircraftName(data[2 + i], panel);
+            std::find(aircraft.begin(), aircraft.end(), name) == aircraft.end())
+            aircraft.push_back(std::move(name));
     const MemoryPanelFileSystem fileSystem(panel, PieceSize(data[0], panel.size()));
 
     std::vector<std::string> keys;
@@ -157,6 +169,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     Check(table.Size() == expected.size(), "the reader never adds gauges to the table");
     for (const auto& [key, users] : expected)
-        Check(table.Users(key) == users, "each gauge lists the aircraft whose panel names it, once each");
+        Check(table.Users(key) == JoinedUsers(users), "each gauge lists the aircraft whose panel names it, once each");
     return 0;
 }

@@ -1,6 +1,7 @@
 #pragma once
 // An owner window that remembers what it was asked to show.
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -49,6 +50,15 @@ public:
         for (const std::string& error : errors)
             headlines.push_back(error.substr(0, error.find("\n\n")));
         return headlines;
+    }
+    // The cause given by the one error shown, when it is that a file at
+    // `path` could not be read under `caption`.
+    std::optional<std::string> FileErrorCause(const std::string& caption, const std::string& path) const
+    {
+        const std::string start = caption + ": Cannot read " + path + ": ";
+        if (errors.size() != 1 || errors[0].rfind(start, 0) != 0)
+            return std::nullopt;
+        return errors[0].substr(start.size());
     }
     void ShowMoveReport(const std::string& total, const std::string& left, const std::string& moved,
                         const std::string& destination) override

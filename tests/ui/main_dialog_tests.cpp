@@ -116,12 +116,13 @@ TEST_F(MainDialogTest, AnUnreadablePanelFileIsReportedByNameAndTheListStays)
         simulator.MakeFolder("Aircraft/Broken/panel.cfg");
         WindowDriver::Click(dialog, IDC_SCAN);
 
-        const MessageBoxSeen box = driver.WaitForMessageBox(AfxGetAppName());
+        const MessageBoxSeen box = driver.WaitForMessageBox("Scan");
         ASSERT_NE(box.window, nullptr);
-        EXPECT_NE(box.text.find(simulator.PathOf("Aircraft/Broken/panel.cfg")), std::string::npos) << box.text;
+        EXPECT_EQ(box.text.rfind("Cannot read " + simulator.PathOf("Aircraft/Broken/panel.cfg") + ": ", 0), 0u)
+            << box.text;
         EXPECT_EQ(box.icon, BoxIcon::Stop);
         WindowDriver::Answer(box, IDOK);
-        EXPECT_TRUE(driver.WaitUntilGone(AfxGetAppName()));
+        EXPECT_TRUE(driver.WaitUntilGone("Scan"));
 
         EXPECT_EQ(WindowDriver::TreeLines(Tree(dialog)), kScannedLines);
         EXPECT_TRUE(::IsWindowVisible(dialog));

@@ -3,15 +3,12 @@
 #include <exception>
 #include <new>
 
-#include "core/file_system.h"
 #include "win_app.h"
 
 std::string AfxDescribeCurrentException()
 {
     try {
         throw;
-    } catch (const dalvorn::FileException& error) {
-        return "The file could not be read:\n" + error.Path() + "\n\n" + error.Cause() + ".";
     } catch (const std::bad_alloc&) {
         return "There is not enough memory to finish this command.";
     } catch (const std::exception& error) {
