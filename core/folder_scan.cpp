@@ -107,11 +107,10 @@ private:
     std::set<FolderIdentity> visited_;
 };
 
-// The table then holds the gauges on disk, with no users yet: one that left
-// the folder since the last scan is no longer listed. A gauge whose key is
-// also the name of an entry that is no gauge, as where the file system tells
-// letter case apart "X.GAU" and a folder "x.gau" can both exist, is left out:
-// its move could take that entry instead.
+// Records the gauges on disk, with no users yet, in an empty table. A gauge
+// whose key is also the name of an entry that is no gauge, as where the file
+// system tells letter case apart "X.GAU" and a folder "x.gau" can both exist,
+// is left out: its move could take that entry instead.
 void TakeGaugeInventory(const FileSystem& fileSystem, const std::string& folder, GaugeUsageTable& table)
 {
     std::set<std::string> gauges;
@@ -119,7 +118,6 @@ void TakeGaugeInventory(const FileSystem& fileSystem, const std::string& folder,
     fileSystem.Enumerate(JoinPath(fileSystem, folder, kGaugeFolderName), "*.gau", [&](const DirectoryEntry& entry) {
         (IsGaugeFile(fileSystem, entry) ? gauges : others).insert(fileSystem.LowerCase(entry.name));
     });
-    table.Clear();
     for (const std::string& key : gauges)
         if (others.count(key) == 0)
             table.ResetGauge(key);
@@ -152,8 +150,12 @@ void ScanSimulatorFolder(const FileSystem& fileSystem, OwnerWindow& owner, const
     }
     try {
         BusyScope busy(owner);
-        TakeGaugeInventory(fileSystem, folder, table);
-        WalkAllAircraft(fileSystem, folder, table);
+        // Filled apart, so that a scan that fails leaves table and list as
+        // they were, and one that succeeds no longer lists a gauge that left.
+        GaugeUsageTable scanned;
+        TakeGaugeInventory(fileSystem, folder, scanned);
+        WalkAllAircraft(fileSystem, folder, scanned);
+        table = std::move(scanned);
         RenderUsageTable(table, list);
     } catch (const FileException& error) {
         ShowFileError(owner, error, kScanCaption);

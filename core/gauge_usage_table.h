@@ -12,8 +12,6 @@ class GaugeUsageTable {
 public:
     using Visitor = std::function<void(const std::string& key, const std::string& users)>;
 
-    void Clear() { entries_.clear(); }
-
     // Inserts the key if absent; in both cases empties its user list.
     void ResetGauge(const std::string& key);
 
