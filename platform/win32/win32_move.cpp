@@ -4,17 +4,22 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
-#include "win32_error_text.h"
+#include "entry_at_name.h"
+#include "nt_file_calls.h"
+#include "partial_copy_name.h"
 #include "wide_text.h"
+#include "win32_error_text.h"
 #include "win32_handle.h"
 
 namespace dalvorn {
 
 namespace {
 
-const wchar_t kCopySuffix[] = L".moving";
-const int kPartialNameAttempts = 100;
+const DWORD kCopyBufferSize = 1 << 16;
+const char kNoFreePartialName[] = "every name for a partial copy beside the destination is taken";
+const char kSourceNotRemoved[] = "the gauge could not be removed from its folder";
 
 // A drive path the system takes unchanged after the long-path prefix: no
 // forward slashes, no doubled separators, no "." or ".." components.
@@ -75,12 +80,6 @@ ULONG LinkCountOf(const std::wstring& path)
     return information.numberOfLinks;
 }
 
-bool SameFile(const BY_HANDLE_FILE_INFORMATION& left, const BY_HANDLE_FILE_INFORMATION& right)
-{
-    return left.dwVolumeSerialNumber == right.dwVolumeSerialNumber && left.nFileIndexHigh == right.nFileIndexHigh &&
-           left.nFileIndexLow == right.nFileIndexLow;
-}
-
 MoveOutcome OutcomeOfError(DWORD error)
 {
     switch (error) {
@@ -100,7 +99,7 @@ MoveOutcome OutcomeOfError(DWORD error)
 // second name of the file at all) shows as such and the name goes back.
 MoveOutcome FinishLinkedMove(const std::wstring& source, const std::wstring& target)
 {
-    const std::wstring aside = source + kCopySuffix;
+    const std::wstring aside = PartialCopyName(source, 0);
     if (!MoveFileExW(source.c_str(), aside.c_str(), 0))
         return OutcomeOfError(GetLastError());
     const auto targetInformation = InformationOf(target);
@@ -139,44 +138,107 @@ MoveOutcome ConfirmMoved(const std::wstring& source, const std::wstring& target)
     return MoveOutcome::Done();
 }
 
-// Copies the source into a new file beside the target, never into one that
-// exists already (a name in the destination folder may be anybody's); on
-// success `partial` names the copy. A failed copy is removed.
-MoveOutcome CopyToPartial(const std::wstring& source, const std::wstring& target, std::wstring& partial)
+// A new file beside the target for the copy, never one that exists already
+// (a name in the destination folder may be anybody's). Invalid with
+// `error` 0 when every partial copy name is taken.
+HANDLE CreatePartialCopy(const std::wstring& target, DWORD& error)
 {
-    for (int attempt = 0; attempt < kPartialNameAttempts; ++attempt) {
-        partial = target + kCopySuffix + (attempt == 0 ? std::wstring() : std::to_wstring(attempt));
-        if (CopyFileW(source.c_str(), partial.c_str(), TRUE))
-            return MoveOutcome::Done();
-        const DWORD error = GetLastError();
-        if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS) {
-            // The copy got as far as its own new name: the remains are ours.
-            DeleteFileW(partial.c_str());
-            return OutcomeOfError(error);
-        }
+    for (int attempt = 0; attempt < kPartialCopyNames; ++attempt) {
+        const HANDLE copy = CreateFileW(PartialCopyName(target, attempt).c_str(), GENERIC_WRITE | DELETE | SYNCHRONIZE,
+                                        0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (copy != INVALID_HANDLE_VALUE)
+            return copy;
+        error = GetLastError();
+        if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS)
+            return INVALID_HANDLE_VALUE;
     }
-    return OutcomeOfError(ERROR_FILE_EXISTS);
+    error = 0;
+    return INVALID_HANDLE_VALUE;
+}
+
+// The content and the modification time. Returns 0 or the error.
+DWORD CopyContent(HANDLE source, HANDLE copy)
+{
+    std::vector<char> buffer(kCopyBufferSize);
+    for (;;) {
+        DWORD got = 0;
+        if (!ReadFile(source, buffer.data(), kCopyBufferSize, &got, nullptr))
+            return GetLastError();
+        if (got == 0)
+            break;
+        DWORD written = 0;
+        if (!WriteFile(copy, buffer.data(), got, &written, nullptr))
+            return GetLastError();
+        if (written != got)
+            return ERROR_DISK_FULL;
+    }
+    FILETIME created;
+    FILETIME accessed;
+    FILETIME written;
+    if (!GetFileTime(source, &created, &accessed, &written) || !SetFileTime(copy, nullptr, nullptr, &written))
+        return GetLastError();
+    return 0;
 }
 
 // The copy takes the gauge's name only once it is whole; the source goes
 // only once the copy has its name. Whatever fails undoes what came before.
-MoveOutcome MoveAcrossVolumes(const std::wstring& source, const std::wstring& target)
+// Everything is done through handles to the files checked and made, so no
+// name can be swapped for another file on the way. The source is removed
+// when its handle closes; `copyFile` describes the copy.
+MoveOutcome MoveAcrossVolumes(const EntryAtName& source, const std::wstring& target,
+                              BY_HANDLE_FILE_INFORMATION& copyFile)
 {
-    std::wstring partial;
-    MoveOutcome copied = CopyToPartial(source, target, partial);
-    if (!copied.Succeeded())
-        return copied;
-    if (!MoveFileExW(partial.c_str(), target.c_str(), 0)) {
-        const DWORD error = GetLastError();
-        DeleteFileW(partial.c_str());
-        return OutcomeOfError(error);
-    }
-    if (!DeleteFileW(source.c_str())) {
-        const DWORD error = GetLastError();
-        DeleteFileW(target.c_str());
+    DWORD error = 0;
+    FileHandle copy(CreatePartialCopy(target, error));
+    if (!copy.IsValid())
+        return error ? OutcomeOfError(error) : MoveOutcome::FailedBecause(kNoFreePartialName);
+    error = CopyContent(source.Handle(), copy.Get());
+    if (!error)
+        error = RenameOpenFile(copy.Get(), target);
+    if (!error && !GetFileInformationByHandle(copy.Get(), &copyFile))
+        error = GetLastError();
+    if (!error)
+        error = DeleteOpenFile(source.Handle());
+    if (error) {
+        DeleteOpenFile(copy.Get());
         return OutcomeOfError(error);
     }
     return MoveOutcome::Done();
+}
+
+// Wine reports a removal it could not make (an immutable file) as done:
+// once the source's handle is closed, its name must no longer lead to it.
+// When it still does, the copy goes again.
+MoveOutcome ConfirmRemoved(const BY_HANDLE_FILE_INFORMATION& sourceFile, const BY_HANDLE_FILE_INFORMATION& copyFile,
+                           const std::wstring& source, const std::wstring& target)
+{
+    const auto remaining = InformationOf(source);
+    if (!remaining || !SameFile(*remaining, sourceFile))
+        return MoveOutcome::Done();
+    const EntryAtName copy(target);
+    const auto arrived = copy.Information();
+    if (arrived && SameFile(*arrived, copyFile))
+        DeleteOpenFile(copy.Handle());
+    return MoveOutcome::FailedBecause(kSourceNotRemoved);
+}
+
+// The entry is a regular file reached by its own name; `copyFile` is set
+// when the move copied it to another volume.
+MoveOutcome MoveCheckedEntry(const EntryAtName& entry, const std::wstring& source, const std::wstring& target,
+                             std::optional<BY_HANDLE_FILE_INFORMATION>& copyFile)
+{
+    // Renamed through the handle checked: the system's own move would
+    // follow a link that appeared at the name meanwhile.
+    const DWORD error = RenameOpenFile(entry.Handle(), target);
+    if (!error)
+        return ConfirmMoved(source, target);
+    if (error == ERROR_NOT_SAME_DEVICE) {
+        copyFile.emplace();
+        return MoveAcrossVolumes(entry, target, *copyFile);
+    }
+    if ((error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS) && AreLinksOfOneFile(source, target))
+        return FinishLinkedMove(source, target);
+    return OutcomeOfError(error);
 }
 
 }  // namespace
@@ -185,16 +247,22 @@ MoveOutcome MoveFileWithoutLoss(const std::string& from, const std::string& to)
 {
     const std::wstring source = SystemPath(from);
     const std::wstring target = SystemPath(to);
-    // Without MOVEFILE_COPY_ALLOWED: a copy between volumes is made here,
-    // where a failure can be cleaned up.
-    if (MoveFileExW(source.c_str(), target.c_str(), 0))
-        return ConfirmMoved(source, target);
-    const DWORD error = GetLastError();
-    if (error == ERROR_NOT_SAME_DEVICE)
-        return MoveAcrossVolumes(source, target);
-    if ((error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS) && AreLinksOfOneFile(source, target))
-        return FinishLinkedMove(source, target);
-    return OutcomeOfError(error);
+    std::optional<BY_HANDLE_FILE_INFORMATION> sourceFile;
+    std::optional<BY_HANDLE_FILE_INFORMATION> copyFile;
+    MoveOutcome outcome;
+    {
+        const EntryAtName entry(source);
+        if (!entry.IsOpen())
+            return OutcomeOfError(entry.OpenError());
+        const std::string refusal = entry.WhyNotRegularFile();
+        if (!refusal.empty())
+            return MoveOutcome::FailedBecause(refusal);
+        sourceFile = entry.Information();
+        outcome = MoveCheckedEntry(entry, source, target, copyFile);
+    }
+    if (outcome.Succeeded() && copyFile && sourceFile)
+        return ConfirmRemoved(*sourceFile, *copyFile, source, target);
+    return outcome;
 }
 
 }  // namespace dalvorn

@@ -1,0 +1,26 @@
+#pragma once
+// What kernel32 offers only from Vista on, or not at all, through ntdll's own
+// calls (present from Windows XP on, and under Wine): the name a handle was
+// reached by, and renaming or deleting exactly the file a handle holds.
+
+#include <windows.h>
+
+#include <string>
+
+namespace dalvorn {
+
+// The path of the open file in the system's own notation (a Unix link
+// resolved under Wine), or empty when it cannot be told. Comparable only
+// with another handle's.
+std::wstring ObjectNameOf(HANDLE file);
+
+// Renames the file the handle holds (opened with DELETE access) to
+// `target`, a path as CreateFileW takes it, never replacing a file there.
+// Returns 0 or the Win32 error code.
+DWORD RenameOpenFile(HANDLE file, const std::wstring& target);
+
+// Marks the file the handle holds (opened with DELETE access) to go when
+// its last handle closes. Returns 0 or the Win32 error code.
+DWORD DeleteOpenFile(HANDLE file);
+
+}  // namespace dalvorn
