@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -77,20 +76,6 @@ TEST(LeftoverCopies, FolderUnderACopysNameStays)
     tree.MakeFolder("Gauges/unused/alpha.gau.moving");
     EXPECT_EQ(RemoveLeftoverCopies(tree.PathOf("Gauges"), tree.PathOf("Gauges/unused")), Paths{});
     EXPECT_TRUE(tree.Has("Gauges/unused/alpha.gau.moving"));
-}
-
-TEST(LeftoverCopies, EveryCopyOfBothFoldersIsReported)
-{
-    test_support::TemporaryFolder tree;
-    tree.WriteFile("Gauges/alpha.gau", kGauge);
-    tree.WriteFile("Gauges/unused/bravo.gau", "bravo");
-    tree.WriteFile("Gauges/unused/alpha.gau.moving", "al");
-    tree.WriteFile("Gauges/unused/alpha.gau.moving1", "alpha");
-    tree.WriteFile("Gauges/bravo.gau.moving", "b");
-    Paths removed = RemoveLeftoverCopies(tree.PathOf("Gauges"), tree.PathOf("Gauges/unused"));
-    std::sort(removed.begin(), removed.end());
-    EXPECT_EQ(removed, (Paths{tree.PathOf("Gauges/bravo.gau.moving"), tree.PathOf("Gauges/unused/alpha.gau.moving"),
-                              tree.PathOf("Gauges/unused/alpha.gau.moving1")}));
 }
 
 }  // namespace
