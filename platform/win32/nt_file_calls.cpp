@@ -24,15 +24,25 @@ struct RenameInformation {
     WCHAR name[1];
 };
 
+struct StandardInformation {
+    LARGE_INTEGER allocationSize;
+    LARGE_INTEGER endOfFile;
+    ULONG numberOfLinks;
+    BOOLEAN deletePending;
+    BOOLEAN directory;
+};
+
 struct DispositionInformation {
     BOOLEAN deleteFile;
 };
 
 const int kObjectNameInformation = 1;
+const int kFileStandardInformation = 5;
 const int kFileRenameInformation = 10;
 const int kFileDispositionInformation = 13;
 
 using QueryObject = LONG(WINAPI*)(HANDLE, int, void*, ULONG, ULONG*);
+using QueryInformationFile = LONG(WINAPI*)(HANDLE, StatusBlock*, void*, ULONG, int);
 using SetInformationFile = LONG(WINAPI*)(HANDLE, StatusBlock*, void*, ULONG, int);
 using DosPathToNtPath = BOOLEAN(WINAPI*)(PCWSTR, CountedString*, PWSTR*, void*);
 using FreeCountedString = void(WINAPI*)(CountedString*);
@@ -86,6 +96,16 @@ std::wstring ObjectNameOf(HANDLE file)
         return std::wstring();
     const auto* name = reinterpret_cast<const CountedString*>(buffer.data());
     return std::wstring(name->buffer, name->length / sizeof(WCHAR));
+}
+
+ULONG LinkCountOfOpenFile(HANDLE file)
+{
+    static const auto query = NtdllFunction<QueryInformationFile>("NtQueryInformationFile");
+    StandardInformation information{};
+    StatusBlock block{};
+    if (!query || query(file, &block, &information, sizeof(information), kFileStandardInformation) < 0)
+        return 0;
+    return information.numberOfLinks;
 }
 
 DWORD RenameOpenFile(HANDLE file, const std::wstring& target)

@@ -14,6 +14,10 @@ namespace dalvorn {
 // with another handle's.
 std::wstring ObjectNameOf(HANDLE file);
 
+// The number of names the file has, or 0 when it cannot be told. Cheaper on
+// some systems than the full information with its volume serial number.
+ULONG LinkCountOfOpenFile(HANDLE file);
+
 // Renames the file the handle holds (opened with DELETE access) to
 // `target`, a path as CreateFileW takes it, never replacing a file there.
 // Returns 0 or the Win32 error code.

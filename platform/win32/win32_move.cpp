@@ -51,33 +51,11 @@ std::optional<BY_HANDLE_FILE_INFORMATION> InformationOf(const std::wstring& path
     return information;
 }
 
-// The number of names the file has, or 0 when it cannot be told. Asked of
-// the file itself, which is cheaper on some systems than the full
-// information with its volume serial number.
+// The number of names the file has, or 0 when it cannot be told.
 ULONG LinkCountOf(const std::wstring& path)
 {
-    struct StandardInformation {
-        LARGE_INTEGER allocationSize;
-        LARGE_INTEGER endOfFile;
-        ULONG numberOfLinks;
-        BOOLEAN deletePending;
-        BOOLEAN directory;
-    };
-    struct StatusBlock {
-        ULONG_PTR status;
-        ULONG_PTR information;
-    };
-    using QueryInformationFile = LONG(WINAPI*)(HANDLE, StatusBlock*, void*, ULONG, int);
-    const int kFileStandardInformation = 5;
-    static const auto query = reinterpret_cast<QueryInformationFile>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQueryInformationFile")));
     FileHandle file(OpenForQuery(path.c_str()));
-    StandardInformation information{};
-    StatusBlock block{};
-    if (!query || !file.IsValid() ||
-        query(file.Get(), &block, &information, sizeof(information), kFileStandardInformation) < 0)
-        return 0;
-    return information.numberOfLinks;
+    return file.IsValid() ? LinkCountOfOpenFile(file.Get()) : 0;
 }
 
 MoveOutcome OutcomeOfError(DWORD error)
