@@ -25,6 +25,22 @@ std::wstring UpperCase(std::wstring text)
     return text;
 }
 
+// The system's name of the folder at `path`. A pass moves many files out of
+// one folder, and asking costs a round trip to the Wine server or two: the
+// last folder's name is kept. A folder swapped meanwhile only makes the
+// check refuse.
+std::wstring FolderObjectName(const std::wstring& path)
+{
+    static std::wstring lastPath;
+    static std::wstring lastName;
+    if (path != lastPath || lastName.empty()) {
+        FileHandle folder(OpenForQuery(path.c_str()));
+        lastName = folder.IsValid() ? ObjectNameOf(folder.Get()) : std::wstring();
+        lastPath = path;
+    }
+    return lastName;
+}
+
 // Wine opens a Unix link as the file it leads to and reports no reparse
 // point: the system's name of the handle then is not the folder's followed
 // by the entry's own name. The folder's part is compared exactly (its
@@ -39,10 +55,7 @@ std::optional<bool> IsReachedByItsOwnName(HANDLE file, const std::wstring& path)
     const std::wstring leaf = path.substr(separator + 1);
     const std::wstring folderPath = separator == 0 || path[separator - 1] == L':' ? path.substr(0, separator + 1)
                                                                                    : path.substr(0, separator);
-    FileHandle folder(OpenForQuery(folderPath.c_str()));
-    if (!folder.IsValid())
-        return std::nullopt;
-    std::wstring prefix = ObjectNameOf(folder.Get());
+    std::wstring prefix = FolderObjectName(folderPath);
     const std::wstring name = ObjectNameOf(file);
     if (prefix.empty() || name.empty())
         return std::nullopt;
@@ -71,14 +84,14 @@ std::string EntryAtName::WhyNotRegularFile() const
 {
     if (GetFileType(handle_.Get()) != FILE_TYPE_DISK)
         return kPipeOrDevice;
-    const auto information = Information();
-    if (!information)
+    const std::optional<DWORD> attributes = AttributesOfOpenFile(handle_.Get());
+    if (!attributes)
         return kUnknown;
-    if (information->dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+    if (*attributes & FILE_ATTRIBUTE_DIRECTORY)
         return kFolder;
-    if (information->dwFileAttributes & FILE_ATTRIBUTE_DEVICE)
+    if (*attributes & FILE_ATTRIBUTE_DEVICE)
         return kPipeOrDevice;
-    if (information->dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)
+    if (*attributes & FILE_ATTRIBUTE_REPARSE_POINT)
         return kLink;
     const std::optional<bool> ownName = IsReachedByItsOwnName(handle_.Get(), path_);
     if (!ownName)

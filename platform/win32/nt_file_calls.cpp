@@ -24,6 +24,14 @@ struct RenameInformation {
     WCHAR name[1];
 };
 
+struct BasicInformation {
+    LARGE_INTEGER creationTime;
+    LARGE_INTEGER lastAccessTime;
+    LARGE_INTEGER lastWriteTime;
+    LARGE_INTEGER changeTime;
+    ULONG fileAttributes;
+};
+
 struct StandardInformation {
     LARGE_INTEGER allocationSize;
     LARGE_INTEGER endOfFile;
@@ -37,6 +45,7 @@ struct DispositionInformation {
 };
 
 const int kObjectNameInformation = 1;
+const int kFileBasicInformation = 4;
 const int kFileStandardInformation = 5;
 const int kFileRenameInformation = 10;
 const int kFileDispositionInformation = 13;
@@ -84,6 +93,13 @@ std::wstring NtPathOf(const std::wstring& path)
     return result;
 }
 
+bool QueryInformation(HANDLE file, void* information, ULONG size, int informationClass)
+{
+    static const auto query = NtdllFunction<QueryInformationFile>("NtQueryInformationFile");
+    StatusBlock block{};
+    return query && query(file, &block, information, size, informationClass) >= 0;
+}
+
 }  // namespace
 
 std::wstring ObjectNameOf(HANDLE file)
@@ -98,12 +114,18 @@ std::wstring ObjectNameOf(HANDLE file)
     return std::wstring(name->buffer, name->length / sizeof(WCHAR));
 }
 
+std::optional<DWORD> AttributesOfOpenFile(HANDLE file)
+{
+    BasicInformation information{};
+    if (!QueryInformation(file, &information, sizeof(information), kFileBasicInformation))
+        return std::nullopt;
+    return information.fileAttributes;
+}
+
 ULONG LinkCountOfOpenFile(HANDLE file)
 {
-    static const auto query = NtdllFunction<QueryInformationFile>("NtQueryInformationFile");
     StandardInformation information{};
-    StatusBlock block{};
-    if (!query || query(file, &block, &information, sizeof(information), kFileStandardInformation) < 0)
+    if (!QueryInformation(file, &information, sizeof(information), kFileStandardInformation))
         return 0;
     return information.numberOfLinks;
 }

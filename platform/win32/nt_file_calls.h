@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 
 namespace dalvorn {
@@ -13,6 +14,11 @@ namespace dalvorn {
 // resolved under Wine), or empty when it cannot be told. Comparable only
 // with another handle's.
 std::wstring ObjectNameOf(HANDLE file);
+
+// The file's attributes (FILE_ATTRIBUTE_...), or nothing when they cannot be
+// had. Cheaper under Wine than the full information, which asks for the
+// volume's serial number.
+std::optional<DWORD> AttributesOfOpenFile(HANDLE file);
 
 // The number of names the file has, or 0 when it cannot be told. Cheaper on
 // some systems than the full information with its volume serial number.

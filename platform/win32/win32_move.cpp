@@ -116,6 +116,12 @@ MoveOutcome ConfirmMoved(const std::wstring& source, const std::wstring& target)
     return MoveOutcome::Done();
 }
 
+// The two files of a move between volumes.
+struct CopiedFile {
+    BY_HANDLE_FILE_INFORMATION source;
+    BY_HANDLE_FILE_INFORMATION copy;
+};
+
 // A new file beside the target for the copy, never one that exists already
 // (a name in the destination folder may be anybody's). Invalid with
 // `error` 0 when every partial copy name is taken.
@@ -162,18 +168,19 @@ DWORD CopyContent(HANDLE source, HANDLE copy)
 // only once the copy has its name. Whatever fails undoes what came before.
 // Everything is done through handles to the files checked and made, so no
 // name can be swapped for another file on the way. The source is removed
-// when its handle closes; `copyFile` describes the copy.
-MoveOutcome MoveAcrossVolumes(const EntryAtName& source, const std::wstring& target,
-                              BY_HANDLE_FILE_INFORMATION& copyFile)
+// when its handle closes; `files` describes both.
+MoveOutcome MoveAcrossVolumes(const EntryAtName& source, const std::wstring& target, CopiedFile& files)
 {
-    DWORD error = 0;
+    DWORD error = GetFileInformationByHandle(source.Handle(), &files.source) ? 0 : GetLastError();
+    if (error)
+        return OutcomeOfError(error);
     FileHandle copy(CreatePartialCopy(target, error));
     if (!copy.IsValid())
         return error ? OutcomeOfError(error) : MoveOutcome::FailedBecause(kNoFreePartialName);
     error = CopyContent(source.Handle(), copy.Get());
     if (!error)
         error = RenameOpenFile(copy.Get(), target);
-    if (!error && !GetFileInformationByHandle(copy.Get(), &copyFile))
+    if (!error && !GetFileInformationByHandle(copy.Get(), &files.copy))
         error = GetLastError();
     if (!error)
         error = DeleteOpenFile(source.Handle());
@@ -187,23 +194,22 @@ MoveOutcome MoveAcrossVolumes(const EntryAtName& source, const std::wstring& tar
 // Wine reports a removal it could not make (an immutable file) as done:
 // once the source's handle is closed, its name must no longer lead to it.
 // When it still does, the copy goes again.
-MoveOutcome ConfirmRemoved(const BY_HANDLE_FILE_INFORMATION& sourceFile, const BY_HANDLE_FILE_INFORMATION& copyFile,
-                           const std::wstring& source, const std::wstring& target)
+MoveOutcome ConfirmRemoved(const CopiedFile& files, const std::wstring& source, const std::wstring& target)
 {
     const auto remaining = InformationOf(source);
-    if (!remaining || !SameFile(*remaining, sourceFile))
+    if (!remaining || !SameFile(*remaining, files.source))
         return MoveOutcome::Done();
     const EntryAtName copy(target);
     const auto arrived = copy.Information();
-    if (arrived && SameFile(*arrived, copyFile))
+    if (arrived && SameFile(*arrived, files.copy))
         DeleteOpenFile(copy.Handle());
     return MoveOutcome::FailedBecause(kSourceNotRemoved);
 }
 
-// The entry is a regular file reached by its own name; `copyFile` is set
+// The entry is a regular file reached by its own name; `copied` is set
 // when the move copied it to another volume.
 MoveOutcome MoveCheckedEntry(const EntryAtName& entry, const std::wstring& source, const std::wstring& target,
-                             std::optional<BY_HANDLE_FILE_INFORMATION>& copyFile)
+                             std::optional<CopiedFile>& copied)
 {
     // Renamed through the handle checked: the system's own move would
     // follow a link that appeared at the name meanwhile.
@@ -211,8 +217,8 @@ MoveOutcome MoveCheckedEntry(const EntryAtName& entry, const std::wstring& sourc
     if (!error)
         return ConfirmMoved(source, target);
     if (error == ERROR_NOT_SAME_DEVICE) {
-        copyFile.emplace();
-        return MoveAcrossVolumes(entry, target, *copyFile);
+        copied.emplace();
+        return MoveAcrossVolumes(entry, target, *copied);
     }
     if ((error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS) && AreLinksOfOneFile(source, target))
         return FinishLinkedMove(source, target);
@@ -225,8 +231,7 @@ MoveOutcome MoveFileWithoutLoss(const std::string& from, const std::string& to)
 {
     const std::wstring source = SystemPath(from);
     const std::wstring target = SystemPath(to);
-    std::optional<BY_HANDLE_FILE_INFORMATION> sourceFile;
-    std::optional<BY_HANDLE_FILE_INFORMATION> copyFile;
+    std::optional<CopiedFile> copied;
     MoveOutcome outcome;
     {
         const EntryAtName entry(source);
@@ -235,11 +240,10 @@ MoveOutcome MoveFileWithoutLoss(const std::string& from, const std::string& to)
         const std::string refusal = entry.WhyNotRegularFile();
         if (!refusal.empty())
             return MoveOutcome::FailedBecause(refusal);
-        sourceFile = entry.Information();
-        outcome = MoveCheckedEntry(entry, source, target, copyFile);
+        outcome = MoveCheckedEntry(entry, source, target, copied);
     }
-    if (outcome.Succeeded() && copyFile && sourceFile)
-        return ConfirmRemoved(*sourceFile, *copyFile, source, target);
+    if (outcome.Succeeded() && copied)
+        return ConfirmRemoved(*copied, source, target);
     return outcome;
 }
 
