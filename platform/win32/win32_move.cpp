@@ -75,20 +75,20 @@ MoveOutcome OutcomeOfError(DWORD error)
 // them: the move ends by removing the source's name. The name is first set
 // aside, so that a destination that only led to it through a link (no
 // second name of the file at all) shows as such and the name goes back.
-MoveOutcome FinishLinkedMove(const std::wstring& source, const std::wstring& target)
+// All through the handle of the source's checked entry.
+MoveOutcome FinishLinkedMove(HANDLE entry, const std::wstring& source, const std::wstring& target)
 {
     const std::wstring aside = PartialCopyName(source, 0);
-    if (!MoveFileExW(source.c_str(), aside.c_str(), 0))
-        return OutcomeOfError(GetLastError());
+    if (const DWORD error = RenameOpenFile(entry, aside))
+        return OutcomeOfError(error);
     const auto targetInformation = InformationOf(target);
     const auto asideInformation = InformationOf(aside);
     if (!targetInformation || !asideInformation || !SameFile(*targetInformation, *asideInformation)) {
-        MoveFileExW(aside.c_str(), source.c_str(), 0);
+        RenameOpenFile(entry, source);
         return MoveOutcome::Refused(MoveOutcome::Status::DestinationTaken);
     }
-    if (!DeleteFileW(aside.c_str())) {
-        const DWORD error = GetLastError();
-        MoveFileExW(aside.c_str(), source.c_str(), 0);
+    if (const DWORD error = DeleteOpenFile(entry)) {
+        RenameOpenFile(entry, source);
         return OutcomeOfError(error);
     }
     return MoveOutcome::Done();
@@ -104,7 +104,7 @@ bool AreLinksOfOneFile(const std::wstring& source, const std::wstring& target)
 
 // After the system reported success: the file must be at the destination,
 // and a second name of it must not be left at the source.
-MoveOutcome ConfirmMoved(const std::wstring& source, const std::wstring& target)
+MoveOutcome ConfirmMoved(HANDLE entry, const std::wstring& source, const std::wstring& target)
 {
     const ULONG links = LinkCountOf(target);
     if (links == 0)
@@ -112,7 +112,7 @@ MoveOutcome ConfirmMoved(const std::wstring& source, const std::wstring& target)
     // Only a file with several names can still be at the source; checking
     // the source is costly on some systems, so it is done only then.
     if (links > 1 && AreLinksOfOneFile(source, target))
-        return FinishLinkedMove(source, target);
+        return FinishLinkedMove(entry, source, target);
     return MoveOutcome::Done();
 }
 
@@ -215,13 +215,13 @@ MoveOutcome MoveCheckedEntry(const EntryAtName& entry, const std::wstring& sourc
     // follow a link that appeared at the name meanwhile.
     const DWORD error = RenameOpenFile(entry.Handle(), target);
     if (!error)
-        return ConfirmMoved(source, target);
+        return ConfirmMoved(entry.Handle(), source, target);
     if (error == ERROR_NOT_SAME_DEVICE) {
         copied.emplace();
         return MoveAcrossVolumes(entry, target, *copied);
     }
     if ((error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS) && AreLinksOfOneFile(source, target))
-        return FinishLinkedMove(source, target);
+        return FinishLinkedMove(entry.Handle(), source, target);
     return OutcomeOfError(error);
 }
 
