@@ -30,6 +30,8 @@ const char* CaptionOf(Command command)
         return kRemoveCaption;
     case Command::Restore:
         return kRestoreCaption;
+    case Command::Check:
+        return kCheckCaption;
     default:
         return kScanCaption;
     }
@@ -57,6 +59,8 @@ int Run(const CommandLine& line, const Console& console)
             return RunScan(*fileSystem, *folder, console);
         case Command::Move:
             return RunMove(*fileSystem, line, *folder, console);
+        case Command::Check:
+            return RunCheck(*fileSystem, *folder, console);
         default:
             return RunRestore(*fileSystem, line, *folder, console);
         }

@@ -1,6 +1,8 @@
 #include "gauge_mover.h"
 
+#include <algorithm>
 #include <optional>
+#include <vector>
 
 #include "file_system.h"
 #include "gauge_list.h"
@@ -59,6 +61,21 @@ std::optional<FailedMove> MoveTickedEntries(FileSystem& fileSystem, const MoveFo
     return std::nullopt;
 }
 
+// The labels of the ticked gauges some panel uses, in list order.
+std::vector<std::string> TickedUsedLabels(const GaugeUsageTable& table, const GaugeList& list)
+{
+    std::vector<std::string> labels;
+    for (GaugeList::Entry entry = list.First(); entry; entry = list.Next(entry)) {
+        if (!list.IsChecked(entry))
+            continue;
+        const std::string label = list.Label(entry);
+        const std::string key = KeyFromLabel(label);
+        if (table.Contains(key) && !table.Users(key).empty())
+            labels.push_back(label);
+    }
+    return labels;
+}
+
 std::string FailureText(const FailedMove& failure)
 {
     return std::string(kMoveFailed) + "\n\n" + failure.key + ": " + DescribeMoveFailure(failure.outcome);
@@ -66,9 +83,23 @@ std::string FailureText(const FailedMove& failure)
 
 }  // namespace
 
+std::string UsedGaugesWarningText(const std::vector<std::string>& labels)
+{
+    std::string text = std::string(kUsedGaugesWarning) + "\n";
+    const std::size_t shown = std::min(labels.size(), kWarningLabelsShown);
+    for (std::size_t i = 0; i < shown; ++i)
+        text += "\n" + labels[i];
+    if (labels.size() > shown)
+        text += "\nand " + std::to_string(labels.size() - shown) + " more";
+    return text + "\n\n" + kUsedGaugesQuestion;
+}
+
 void MoveSelectedGauges(FileSystem& fileSystem, OwnerWindow& owner, const std::string& folderText,
                         GaugeUsageTable& table, GaugeList& list)
 {
+    const std::vector<std::string> used = TickedUsedLabels(table, list);
+    if (!used.empty() && !owner.AskWarningYesNo(UsedGaugesWarningText(used), kRemoveCaption))
+        return;
     if (!owner.AskYesNo(kMoveConfirmation, kRemoveCaption))
         return;
     const std::string folder = SimulatorFolderFromText(fileSystem, folderText);
