@@ -31,6 +31,14 @@ std::string KeyFromLabel(const std::string& label)
     return label.substr(0, label.find(kUsedByMarker));
 }
 
+bool HasTickedEntry(const GaugeList& list)
+{
+    for (GaugeList::Entry entry = list.First(); entry; entry = list.Next(entry))
+        if (list.IsChecked(entry))
+            return true;
+    return false;
+}
+
 void RenderUsageTable(const GaugeUsageTable& table, GaugeList& list)
 {
     list.SuspendRedraw();
