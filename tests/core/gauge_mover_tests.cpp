@@ -1,5 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <cctype>
+
+#include "core/gauge_restorer.h"
+#include "core/listed_folder.h"
+#include "core/messages.h"
 #include "support/simulator_fixture.h"
 
 namespace dalvorn {
@@ -135,6 +140,92 @@ TEST_F(GaugeMover, AFileInTheWayOfUnusedFailsTheMove)
     EXPECT_EQ(owner.ErrorHeadlines(), Lines{"Remove: Move Failed"});
     EXPECT_EQ(tree.ReadFile("Gauges/unused"), "not a folder");
     EXPECT_EQ(tree.ReadFile("Gauges/Cessna.GAU"), "cessna bytes");
+}
+
+// The warning comes before the question only when a ticked gauge has users;
+// its No ends the command with the ticks kept.
+TEST_F(GaugeMover, WarnsBeforeMovingAGaugeThatAPanelUses)
+{
+    const std::string warning =
+        "Remove: Some ticked gauges are used by aircraft panels. Moving them breaks those aircraft:\n\n"
+        "used.gau (Used By: c172)\n\nMove them anyway?";
+    struct Case {
+        bool tickUsed;
+        bool answer;
+        Lines warnings;
+        std::size_t questions;
+        Lines left;
+    };
+    const Case cases[] = {
+        {false, false, {}, 1, {"[ ] used.gau (Used By: c172)"}},
+        {true, false, {warning}, 0,
+         {"[x] cessna.gau (Used By: )", "[x] my gauge.gau (Used By: )", "[x] used.gau (Used By: c172)",
+          "[x] zulu.gau (Used By: )"}},
+        {true, true, {warning}, 1, {}},
+    };
+    for (const Case& c : cases) {
+        test_support::RecordingOwnerWindow fresh;
+        owner = fresh;
+        owner.warningAnswer = c.answer;
+        Scan();
+        Tick("used.gau", c.tickUsed);
+        Move();
+        EXPECT_EQ(owner.warnings, c.warnings) << c.tickUsed << c.answer;
+        EXPECT_EQ(owner.questions.size(), c.questions) << c.tickUsed << c.answer;
+        EXPECT_EQ(ListLines(list), c.left) << c.tickUsed << c.answer;
+        // Put back what moved, for the next case.
+        RestoreGauges(tree.Files(), tree.Root(), {});
+    }
+}
+
+TEST_F(GaugeMover, TheWarningListsTenLabelsAndCountsTheRest)
+{
+    const std::vector<std::string> labels = {"a", "b", "c", "d", "e", "f", "g", "h", "i", "j", "k", "l"};
+    EXPECT_EQ(UsedGaugesWarningText(labels),
+              "Some ticked gauges are used by aircraft panels. Moving them breaks those aircraft:\n\n"
+              "a\nb\nc\nd\ne\nf\ng\nh\ni\nj\nand 2 more\n\nMove them anyway?");
+    EXPECT_EQ(UsedGaugesWarningText({labels.begin(), labels.begin() + 10}).find("more"), std::string::npos);
+}
+
+// The list belongs to the folder that was scanned: another folder in the
+// field moves nothing anywhere; the same folder spelt otherwise moves.
+TEST_F(GaugeMover, MovesOnlyWhileTheFieldNamesTheListedFolder)
+{
+    test_support::SimulatorTree other;
+    other.AddGauge("zulu.gau", "other zulu");
+    const char separator = tree.Files().Separator();
+    std::string upper = tree.Root();
+    for (char& c : upper)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    struct Case {
+        std::string field;
+        bool moves;
+    };
+    const Case cases[] = {
+        {tree.Root(), true},
+        {tree.Root() + separator, true},
+        {upper, tree.Files().LowerCase(upper) == tree.Files().LowerCase(tree.Root())},
+        {other.Root(), false},
+        {tree.Root() + separator + separator, false},
+    };
+    for (const Case& c : cases) {
+        RestoreGauges(tree.Files(), tree.Root(), {});
+        test_support::RecordingOwnerWindow fresh;
+        owner = fresh;
+        Scan();
+        ListedFolder listed;
+        listed.Set(tree.Root());
+        if (const auto folder = listed.FolderFor(Files(), owner, c.field, kRemoveCaption, "moving"))
+            Move(*folder);
+        EXPECT_EQ(owner.reports.size(), c.moves ? 1u : 0u) << c.field;
+        EXPECT_EQ(owner.notices.empty(), c.moves) << c.field;
+        if (!c.moves) {
+            EXPECT_EQ(owner.notices, Lines{"Remove: The list shows the gauges of " + tree.Root() +
+                                           ". Press Scan to list " + c.field + " before moving."});
+            EXPECT_EQ(list.Count(), 4u);
+        }
+        EXPECT_EQ(other.ReadFile("Gauges/zulu.gau"), "other zulu");
+    }
 }
 
 }  // namespace
