@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "file_system.h"
@@ -61,17 +62,18 @@ std::optional<FailedMove> MoveTickedEntries(FileSystem& fileSystem, const MoveFo
     return std::nullopt;
 }
 
-// The labels of the ticked gauges some panel uses, in list order.
-std::vector<std::string> TickedUsedLabels(const GaugeUsageTable& table, const GaugeList& list)
+// The labels of the ticked gauges some panel uses, in list order. Told by
+// the labels the user sees: a scan that failed part-way may have changed the
+// table, never the list.
+std::vector<std::string> TickedUsedLabels(const GaugeList& list)
 {
     std::vector<std::string> labels;
     for (GaugeList::Entry entry = list.First(); entry; entry = list.Next(entry)) {
         if (!list.IsChecked(entry))
             continue;
-        const std::string label = list.Label(entry);
-        const std::string key = KeyFromLabel(label);
-        if (table.Contains(key) && !table.Users(key).empty())
-            labels.push_back(label);
+        std::string label = list.Label(entry);
+        if (LabelNamesUsers(label))
+            labels.push_back(std::move(label));
     }
     return labels;
 }
@@ -97,7 +99,7 @@ std::string UsedGaugesWarningText(const std::vector<std::string>& labels)
 void MoveSelectedGauges(FileSystem& fileSystem, OwnerWindow& owner, const std::string& folderText,
                         GaugeUsageTable& table, GaugeList& list)
 {
-    const std::vector<std::string> used = TickedUsedLabels(table, list);
+    const std::vector<std::string> used = TickedUsedLabels(list);
     if (!used.empty() && !owner.AskWarningYesNo(UsedGaugesWarningText(used), kRemoveCaption))
         return;
     if (!owner.AskYesNo(kMoveConfirmation, kRemoveCaption))

@@ -178,6 +178,21 @@ TEST_F(GaugeMover, WarnsBeforeMovingAGaugeThatAPanelUses)
     }
 }
 
+// A later scan that failed part-way leaves the list, and the warning
+// follows the list.
+TEST_F(GaugeMover, WarnsAfterAScanThatFailedPartWay)
+{
+    Scan();
+    tree.MakeFolder("Aircraft/Broken/panel.cfg");
+    EXPECT_THROW(Scan(), FileException);
+    owner.warningAnswer = false;
+    Tick("used.gau", true);
+    Move();
+    EXPECT_EQ(owner.warnings.size(), 1u);
+    EXPECT_EQ(list.Count(), 4u);
+    EXPECT_TRUE(tree.ExistsExactly("Gauges/used.gau"));
+}
+
 TEST_F(GaugeMover, TheWarningListsTenLabelsAndCountsTheRest)
 {
     const std::vector<std::string> labels = {"a", "b", "c", "d", "e", "f", "g", "h", "i", "j", "k", "l"};
