@@ -1,10 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <cctype>
-
 #include "core/gauge_restorer.h"
-#include "core/listed_folder.h"
-#include "core/messages.h"
 #include "support/simulator_fixture.h"
 
 namespace dalvorn {
@@ -200,47 +196,6 @@ TEST_F(GaugeMover, TheWarningListsTenLabelsAndCountsTheRest)
               "Some ticked gauges are used by aircraft panels. Moving them breaks those aircraft:\n\n"
               "a\nb\nc\nd\ne\nf\ng\nh\ni\nj\nand 2 more\n\nMove them anyway?");
     EXPECT_EQ(UsedGaugesWarningText({labels.begin(), labels.begin() + 10}).find("more"), std::string::npos);
-}
-
-// The list belongs to the folder that was scanned: another folder in the
-// field moves nothing anywhere; the same folder spelt otherwise moves.
-TEST_F(GaugeMover, MovesOnlyWhileTheFieldNamesTheListedFolder)
-{
-    test_support::SimulatorTree other;
-    other.AddGauge("zulu.gau", "other zulu");
-    const char separator = tree.Files().Separator();
-    std::string upper = tree.Root();
-    for (char& c : upper)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    struct Case {
-        std::string field;
-        bool moves;
-    };
-    const Case cases[] = {
-        {tree.Root(), true},
-        {tree.Root() + separator, true},
-        {upper, tree.Files().LowerCase(upper) == tree.Files().LowerCase(tree.Root())},
-        {other.Root(), false},
-        {tree.Root() + separator + separator, false},
-    };
-    for (const Case& c : cases) {
-        RestoreGauges(tree.Files(), tree.Root(), {});
-        test_support::RecordingOwnerWindow fresh;
-        owner = fresh;
-        Scan();
-        ListedFolder listed;
-        listed.Set(tree.Root());
-        if (const auto folder = listed.FolderFor(Files(), owner, c.field, kRemoveCaption, "moving"))
-            Move(*folder);
-        EXPECT_EQ(owner.reports.size(), c.moves ? 1u : 0u) << c.field;
-        EXPECT_EQ(owner.notices.empty(), c.moves) << c.field;
-        if (!c.moves) {
-            EXPECT_EQ(owner.notices, Lines{"Remove: The list shows the gauges of " + tree.Root() +
-                                           ". Press Scan to list " + c.field + " before moving."});
-            EXPECT_EQ(list.Count(), 4u);
-        }
-        EXPECT_EQ(other.ReadFile("Gauges/zulu.gau"), "other zulu");
-    }
 }
 
 }  // namespace

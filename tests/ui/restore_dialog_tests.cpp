@@ -87,25 +87,6 @@ TEST_F(RestoreDialogTest, BringsBackTheGaugesPanelsUseAndRefillsTheList)
     });
 }
 
-// Closing without restoring leaves the main list as it was; an empty or
-// missing unused folder gives an empty list and a disabled button.
-TEST_F(RestoreDialogTest, NothingRestoredKeepsTheMainList)
-{
-    const RegistryValueScope registered(simulator.Root());
-    RunProgram([&](WindowDriver& driver, HWND dialog) {
-        Scan(dialog);
-        WindowDriver::ToggleTick(Tree(dialog), "zeta.gau");
-        const HWND restore = OpenRestore(driver, dialog);
-        ASSERT_NE(restore, nullptr);
-        EXPECT_TRUE(WindowDriver::TreeLines(RestoreTree(restore)).empty());
-        driver.WaitForIdleUpdate(restore);
-        EXPECT_FALSE(WindowDriver::IsEnabled(restore, IDC_RESTORE_SELECTED));
-        WindowDriver::Click(restore, IDCANCEL);
-        ASSERT_TRUE(driver.WaitUntilGone(kRestoreCaption));
-        EXPECT_EQ(WindowDriver::TreeLines(Tree(dialog)).back(), "[ ] zeta.gau (Used By: )");
-    });
-}
-
 TEST_F(RestoreDialogTest, AnUnreadablePanelOpensNoList)
 {
     const RegistryValueScope registered(simulator.Root());
