@@ -56,7 +56,6 @@ const MessageMap* CMainDialog::GetMessageMap() const
         OnCommand<IDC_SCAN, &CMainDialog::OnScan>(),
         OnCommand<IDC_MOVE_SELECTED, &CMainDialog::OnMoveSelected>(),
         OnCommand<ID_APP_ABOUT, &CMainDialog::OnAbout>(),
-        OnCommand<IDM_RESTORE, &CMainDialog::OnRestore>(),
         OnMessage<WM_KICKIDLE, &CMainDialog::OnKickIdle>(),
         OnUpdateCommand<IDC_SCAN, &CMainDialog::OnUpdateScan>(),
         OnUpdateCommand<IDC_MOVE_SELECTED, &CMainDialog::OnUpdateMoveSelected>(),
