@@ -9,6 +9,7 @@ const char kUsageText[] =
     "Usage: dalvorn-cli scan [FOLDER]\n"
     "       dalvorn-cli move [FOLDER] [--yes] [--keep KEY]... [--select KEY]...\n"
     "       dalvorn-cli restore [FOLDER] [KEY]...\n"
+    "       dalvorn-cli check [FOLDER]\n"
     "       dalvorn-cli --help | --version\n"
     "\n"
     "Finds the gauges in FOLDER\\Gauges that no aircraft panel uses.\n"
@@ -16,8 +17,11 @@ const char kUsageText[] =
     "  move      moves the marked gauges into Gauges\\unused after asking (--yes: without asking);\n"
     "            --keep KEY unmarks a gauge, --select KEY marks one\n"
     "  restore   moves the named gauges (all when none is named) from Gauges\\unused back\n"
+    "  check     lists the gauges panels name that the simulator cannot find: moved (in\n"
+    "            Gauges\\unused), local (only beside the panel) or missing\n"
     "Without FOLDER the simulator folder registered by its installer is used.\n"
-    "A word after -- is never an option, e.g. a folder whose name begins with -.\n";
+    "A word after -- is never an option, e.g. a folder whose name begins with -.\n"
+    "Exit status: 0 done, 1 an error was reported, 2 a usage error, 3 check found a gauge missing.\n";
 
 namespace {
 
@@ -29,6 +33,8 @@ Command ParseCommandName(const std::string& word)
         return Command::Move;
     if (word == "restore")
         return Command::Restore;
+    if (word == "check")
+        return Command::Check;
     if (word == "--help" || word == "-h" || word == "help")
         return Command::Help;
     if (word == "--version")
@@ -131,6 +137,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& words, bool (*looks
     case Command::Version:
         break;
     case Command::Scan:
+    case Command::Check:
         ParseScanOptions(reader, line);
         break;
     case Command::Move:

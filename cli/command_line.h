@@ -8,7 +8,7 @@
 
 namespace dalvorn {
 
-enum class Command { Help, Version, Scan, Move, Restore };
+enum class Command { Help, Version, Scan, Move, Restore, Check };
 
 struct CommandLine {
     Command command = Command::Help;

@@ -15,9 +15,10 @@ struct Console {
 };
 
 // Each returns the process exit status: 0 done, 1 an error was reported,
-// 2 a usage error.
+// 2 a usage error, and for check 3 when something is missing.
 int RunScan(FileSystem& fileSystem, const std::string& folder, const Console& console);
 int RunMove(FileSystem& fileSystem, const CommandLine& line, const std::string& folder, const Console& console);
+int RunCheck(FileSystem& fileSystem, const std::string& folder, const Console& console);
 int RunRestore(FileSystem& fileSystem, const CommandLine& line, const std::string& folder, const Console& console);
 
 }  // namespace dalvorn

@@ -48,6 +48,12 @@ bool ConsoleOwnerWindow::AskYesNo(const std::string& text, const std::string& ca
     return yes;
 }
 
+bool ConsoleOwnerWindow::AskWarningYesNo(const std::string& text, const std::string& caption)
+{
+    std::fprintf(errors_, "%s: %s\n", caption.c_str(), text.c_str());
+    return true;
+}
+
 void ConsoleOwnerWindow::ShowMoveReport(const std::string& total, const std::string& left, const std::string& moved,
                                         const std::string& destination)
 {
@@ -59,6 +65,19 @@ void ConsoleOwnerWindow::ShowMoveReport(const std::string& total, const std::str
                  "Used Gauges Left: %s\n"
                  "Unused gauges were moved to: %s\n",
                  total.c_str(), moved.c_str(), left.c_str(), destination.c_str());
+}
+
+void ConsoleOwnerWindow::ShowRestoreReport(const std::string& total, const std::string& left,
+                                           const std::string& restored, const std::string& destination)
+{
+    reportShown_ = true;
+    std::fprintf(output_,
+                 "Restoring Completed\n"
+                 "Total Gauges Found: %s\n"
+                 "Gauges Restored: %s\n"
+                 "Gauges Left: %s\n"
+                 "Gauges were restored to: %s\n",
+                 total.c_str(), restored.c_str(), left.c_str(), destination.c_str());
 }
 
 }  // namespace dalvorn

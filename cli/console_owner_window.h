@@ -15,10 +15,14 @@ public:
     void ShowError(const std::string& text, const std::string& caption) override;
     void ShowInformation(const std::string& text, const std::string& caption) override;
     bool AskYesNo(const std::string& text, const std::string& caption) override;
+    // Printed before the question that follows it, which decides.
+    bool AskWarningYesNo(const std::string& text, const std::string& caption) override;
     void BeginBusy() override {}
     void EndBusy() override {}
     void ShowMoveReport(const std::string& total, const std::string& left, const std::string& moved,
                         const std::string& destination) override;
+    void ShowRestoreReport(const std::string& total, const std::string& left, const std::string& restored,
+                           const std::string& destination) override;
 
     bool ErrorShown() const { return errorShown_; }
     bool ReportShown() const { return reportShown_; }

@@ -42,6 +42,8 @@ int Run(const CommandLine& line, const Console& console)
         return RunScan(*fileSystem, *folder, console);
     case Command::Move:
         return RunMove(*fileSystem, line, *folder, console);
+    case Command::Check:
+        return RunCheck(*fileSystem, *folder, console);
     default:
         return RunRestore(*fileSystem, line, *folder, console);
     }

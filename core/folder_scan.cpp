@@ -31,8 +31,8 @@ bool IsSubFolder(const FileSystem& fileSystem, const DirectoryEntry& entry)
 // aircraft again and changes nothing.
 class AircraftWalk {
 public:
-    AircraftWalk(const FileSystem& fileSystem, const std::string& aircraftName, GaugeUsageTable& table)
-        : fileSystem_(fileSystem), aircraftName_(aircraftName), table_(table)
+    AircraftWalk(const FileSystem& fileSystem, const std::string& aircraftName, const PanelVisitor& visit)
+        : fileSystem_(fileSystem), aircraftName_(aircraftName), visit_(visit)
     {
     }
 
@@ -58,10 +58,13 @@ private:
             if (IsSubFolder(fileSystem_, entry))
                 Visit(JoinPath(fileSystem_, folderPath, entry.name), depth + 1, entry.isPlainFolder);
         });
-        if (!panel.folderListed)
-            ReadPanelConfiguration(fileSystem_, folderPath, aircraftName_, table_);
-        else if (!panel.name.empty())
-            ReadPanelFile(fileSystem_, JoinPath(fileSystem_, folderPath, panel.name), aircraftName_, table_);
+        if (!panel.folderListed) {
+            const std::string path = JoinPath(fileSystem_, folderPath, kPanelFileName);
+            if (fileSystem_.Exists(path))
+                visit_(aircraftName_, folderPath, path);
+        } else if (!panel.name.empty()) {
+            visit_(aircraftName_, folderPath, JoinPath(fileSystem_, folderPath, panel.name));
+        }
     }
 
     // The folder's panel.cfg as its listing shows it, so that finding it
@@ -101,7 +104,7 @@ private:
 
     const FileSystem& fileSystem_;
     const std::string& aircraftName_;
-    GaugeUsageTable& table_;
+    const PanelVisitor& visit_;
     std::string aircraftFolder_;
     bool aircraftFolderIdentified_ = false;
     std::set<FolderIdentity> visited_;
@@ -123,30 +126,41 @@ void TakeGaugeInventory(const FileSystem& fileSystem, const std::string& folder,
             table.ResetGauge(key);
 }
 
-void WalkAllAircraft(const FileSystem& fileSystem, const std::string& folder, GaugeUsageTable& table)
+}  // namespace
+
+void ForEachAircraftPanel(const FileSystem& fileSystem, const std::string& folder, const PanelVisitor& visit)
 {
     const std::string aircraftFolder = JoinPath(fileSystem, folder, "Aircraft");
     fileSystem.Enumerate(aircraftFolder, "*.*", [&](const DirectoryEntry& entry) {
         if (IsSubFolder(fileSystem, entry))
-            WalkAircraftFolder(fileSystem, entry.name, JoinPath(fileSystem, aircraftFolder, entry.name), table);
+            AircraftWalk(fileSystem, entry.name, visit).Start(JoinPath(fileSystem, aircraftFolder, entry.name));
     });
 }
 
-}  // namespace
+void WalkAllAircraft(const FileSystem& fileSystem, const std::string& folder, GaugeUsageTable& table)
+{
+    ForEachAircraftPanel(fileSystem, folder, [&](const std::string& aircraftName, const std::string&,
+                                                 const std::string& panelPath) {
+        ReadPanelFile(fileSystem, panelPath, aircraftName, table);
+    });
+}
 
 void WalkAircraftFolder(const FileSystem& fileSystem, const std::string& aircraftName,
                         const std::string& folderPath, GaugeUsageTable& table)
 {
-    AircraftWalk(fileSystem, aircraftName, table).Start(folderPath);
+    const PanelVisitor read = [&](const std::string&, const std::string&, const std::string& panelPath) {
+        ReadPanelFile(fileSystem, panelPath, aircraftName, table);
+    };
+    AircraftWalk(fileSystem, aircraftName, read).Start(folderPath);
 }
 
-void ScanSimulatorFolder(const FileSystem& fileSystem, OwnerWindow& owner, const std::string& folderText,
+bool ScanSimulatorFolder(const FileSystem& fileSystem, OwnerWindow& owner, const std::string& folderText,
                          GaugeUsageTable& table, GaugeList& list)
 {
     const std::string folder = SimulatorFolderFromText(fileSystem, folderText);
     if (!fileSystem.Exists(folder)) {
         owner.ShowError(kScanFolderNotFound, kScanCaption);
-        return;
+        return false;
     }
     try {
         BusyScope busy(owner);
@@ -157,8 +171,10 @@ void ScanSimulatorFolder(const FileSystem& fileSystem, OwnerWindow& owner, const
         WalkAllAircraft(fileSystem, folder, scanned);
         table = std::move(scanned);
         RenderUsageTable(table, list);
+        return true;
     } catch (const FileException& error) {
         ShowFileError(owner, error, kScanCaption);
+        return false;
     }
 }
 

@@ -31,6 +31,20 @@ std::string KeyFromLabel(const std::string& label)
     return label.substr(0, label.find(kUsedByMarker));
 }
 
+bool LabelNamesUsers(const std::string& label)
+{
+    const std::size_t marker = label.find(kUsedByMarker);
+    return marker != std::string::npos && label.size() > marker + sizeof(kUsedByMarker) - 1 + 1;
+}
+
+bool HasTickedEntry(const GaugeList& list)
+{
+    for (GaugeList::Entry entry = list.First(); entry; entry = list.Next(entry))
+        if (list.IsChecked(entry))
+            return true;
+    return false;
+}
+
 void RenderUsageTable(const GaugeUsageTable& table, GaugeList& list)
 {
     list.SuspendRedraw();

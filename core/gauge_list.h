@@ -45,6 +45,12 @@ LabelPieces GaugeLabelPieces(std::string_view key, std::string_view users);
 // The gauge key at the start of a label.
 std::string KeyFromLabel(const std::string& label);
 
+// True when the label names at least one user.
+bool LabelNamesUsers(const std::string& label);
+
+// True when some entry is ticked.
+bool HasTickedEntry(const GaugeList& list);
+
 // Refills the list from the table: one entry per gauge, unused ones ticked,
 // sorted by label, repainted once.
 void RenderUsageTable(const GaugeUsageTable& table, GaugeList& list);

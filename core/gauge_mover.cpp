@@ -1,6 +1,9 @@
 #include "gauge_mover.h"
 
+#include <algorithm>
 #include <optional>
+#include <utility>
+#include <vector>
 
 #include "file_system.h"
 #include "gauge_list.h"
@@ -59,6 +62,22 @@ std::optional<FailedMove> MoveTickedEntries(FileSystem& fileSystem, const MoveFo
     return std::nullopt;
 }
 
+// The labels of the ticked gauges some panel uses, in list order. Told by
+// the labels the user sees: a scan that failed part-way may have changed the
+// table, never the list.
+std::vector<std::string> TickedUsedLabels(const GaugeList& list)
+{
+    std::vector<std::string> labels;
+    for (GaugeList::Entry entry = list.First(); entry; entry = list.Next(entry)) {
+        if (!list.IsChecked(entry))
+            continue;
+        std::string label = list.Label(entry);
+        if (LabelNamesUsers(label))
+            labels.push_back(std::move(label));
+    }
+    return labels;
+}
+
 std::string FailureText(const FailedMove& failure)
 {
     return std::string(kMoveFailed) + "\n\n" + failure.key + ": " + DescribeMoveFailure(failure.outcome);
@@ -66,9 +85,23 @@ std::string FailureText(const FailedMove& failure)
 
 }  // namespace
 
+std::string UsedGaugesWarningText(const std::vector<std::string>& labels)
+{
+    std::string text = std::string(kUsedGaugesWarning) + "\n";
+    const std::size_t shown = std::min(labels.size(), kWarningLabelsShown);
+    for (std::size_t i = 0; i < shown; ++i)
+        text += "\n" + labels[i];
+    if (labels.size() > shown)
+        text += "\nand " + std::to_string(labels.size() - shown) + " more";
+    return text + "\n\n" + kUsedGaugesQuestion;
+}
+
 void MoveSelectedGauges(FileSystem& fileSystem, OwnerWindow& owner, const std::string& folderText,
                         GaugeUsageTable& table, GaugeList& list)
 {
+    const std::vector<std::string> used = TickedUsedLabels(list);
+    if (!used.empty() && !owner.AskWarningYesNo(UsedGaugesWarningText(used), kRemoveCaption))
+        return;
     if (!owner.AskYesNo(kMoveConfirmation, kRemoveCaption))
         return;
     const std::string folder = SimulatorFolderFromText(fileSystem, folderText);

@@ -2,7 +2,13 @@
 
 #include <map>
 
+#include "file_error_report.h"
 #include "file_system.h"
+#include "folder_scan.h"
+#include "gauge_list.h"
+#include "gauge_usage_table.h"
+#include "messages.h"
+#include "owner_window.h"
 #include "plain_name.h"
 #include "simulator_folder.h"
 
@@ -56,7 +62,99 @@ std::string FailureReason(const MoveOutcome& outcome)
     }
 }
 
+struct RestoreFolders {
+    std::string gauges;
+    std::string unused;
+    // Checked once: some systems report a move within one folder as done.
+    bool destinationIsSource;
+};
+
+RestoreFolders RestoreFoldersOf(const FileSystem& fileSystem, const std::string& gaugesFolder)
+{
+    const std::string unusedFolder = JoinPath(fileSystem, gaugesFolder, "unused");
+    return {gaugesFolder, unusedFolder, LeadToTheSameFolder(fileSystem, gaugesFolder, unusedFolder)};
+}
+
+MoveOutcome RestoreGauge(FileSystem& fileSystem, const RestoreFolders& folders, const std::string& name)
+{
+    // A name that is no plain name could lead out of the gauge folder.
+    if (!IsPlainName(fileSystem, name))
+        return MoveOutcome::FailedBecause("not a plain file name");
+    if (folders.destinationIsSource)
+        return MoveOutcome::Refused(MoveOutcome::Status::DestinationIsSource);
+    return fileSystem.Move(JoinPath(fileSystem, folders.unused, name), JoinPath(fileSystem, folders.gauges, name));
+}
+
 }  // namespace
+
+bool ScanUnusedGauges(const FileSystem& fileSystem, OwnerWindow& owner, const std::string& folderText,
+                      GaugeUsageTable& table)
+{
+    const std::string folder = SimulatorFolderFromText(fileSystem, folderText);
+    const std::string gaugesFolder = JoinPath(fileSystem, folder, kGaugeFolderName);
+    if (!fileSystem.Exists(gaugesFolder)) {
+        owner.ShowError(kSimulatorFolderNotFound, kRestoreCaption);
+        return false;
+    }
+    try {
+        BusyScope busy(owner);
+        GaugeUsageTable scanned;
+        for (const auto& gauge : ListGauges(fileSystem, JoinPath(fileSystem, gaugesFolder, "unused")))
+            scanned.ResetGauge(gauge.first);
+        WalkAllAircraft(fileSystem, folder, scanned);
+        table = std::move(scanned);
+        return true;
+    } catch (const FileException& error) {
+        ShowFileError(owner, error, kRestoreCaption);
+        return false;
+    }
+}
+
+void RenderRestoreList(const GaugeUsageTable& table, GaugeList& list)
+{
+    list.SuspendRedraw();
+    list.Clear();
+    table.ForEach([&list](const std::string& key, const std::string& users) {
+        GaugeList::Entry entry = list.AppendUsage(key, users);
+        if (!users.empty())
+            list.SetChecked(entry);
+    });
+    list.ResumeRedraw();
+    list.SortByLabel();
+}
+
+std::size_t RestoreSelectedGauges(FileSystem& fileSystem, OwnerWindow& owner, const std::string& folderText,
+                                  GaugeList& list)
+{
+    const std::string folder = SimulatorFolderFromText(fileSystem, folderText);
+    const std::string gaugesFolder = JoinPath(fileSystem, folder, kGaugeFolderName);
+    if (!fileSystem.Exists(gaugesFolder)) {
+        owner.ShowError(kSimulatorFolderNotFound, kRestoreCaption);
+        return 0;
+    }
+    const RestoreFolders folders = RestoreFoldersOf(fileSystem, gaugesFolder);
+    BusyScope busy(owner);
+    const std::size_t total = list.Count();
+    GaugeList::Entry entry = list.First();
+    while (entry) {
+        GaugeList::Entry next = list.Next(entry);
+        if (list.IsChecked(entry)) {
+            const std::string key = KeyFromLabel(list.Label(entry));
+            const MoveOutcome outcome = RestoreGauge(fileSystem, folders, key);
+            if (!outcome.Succeeded()) {
+                owner.ShowError(std::string(kRestoreFailed) + "\n\n" + key + ": " + FailureReason(outcome),
+                                kRestoreCaption);
+                return total - list.Count();
+            }
+            list.Delete(entry);
+        }
+        entry = next;
+    }
+    const std::size_t left = list.Count();
+    owner.ShowRestoreReport(std::to_string(total), std::to_string(left), std::to_string(total - left),
+                            JoinPath(fileSystem, folder, "gauges") + fileSystem.Separator());
+    return total - left;
+}
 
 RestoreResult RestoreGauges(FileSystem& fileSystem, const std::string& folderText, const std::vector<std::string>& keys)
 {
@@ -67,14 +165,10 @@ RestoreResult RestoreGauges(FileSystem& fileSystem, const std::string& folderTex
         result.gaugeFolderFound = false;
         return result;
     }
-    const std::string unusedFolder = JoinPath(fileSystem, gaugesFolder, "unused");
-    // Checked once: some systems report a move within one folder as done.
-    const bool destinationIsSource = LeadToTheSameFolder(fileSystem, gaugesFolder, unusedFolder);
-    for (const auto& [key, name] : SelectRequested(fileSystem, ListGauges(fileSystem, unusedFolder), keys, result)) {
-        const MoveOutcome outcome =
-            destinationIsSource
-                ? MoveOutcome::Refused(MoveOutcome::Status::DestinationIsSource)
-                : fileSystem.Move(JoinPath(fileSystem, unusedFolder, name), JoinPath(fileSystem, gaugesFolder, name));
+    const RestoreFolders folders = RestoreFoldersOf(fileSystem, gaugesFolder);
+    for (const auto& [key, name] :
+         SelectRequested(fileSystem, ListGauges(fileSystem, folders.unused), keys, result)) {
+        const MoveOutcome outcome = RestoreGauge(fileSystem, folders, name);
         if (outcome.Succeeded())
             ++result.restored;
         else

@@ -8,10 +8,15 @@ namespace dalvorn {
 inline constexpr char kScanCaption[] = "Scan";
 inline constexpr char kRemoveCaption[] = "Remove";
 inline constexpr char kRestoreCaption[] = "Restore";
+inline constexpr char kCheckCaption[] = "Check";
 
 inline constexpr char kScanFolderNotFound[] = "Folder not found";
 inline constexpr char kMoveConfirmation[] = "All selected gauges will be moved to diffrent folder, continue?";
 inline constexpr char kSimulatorFolderNotFound[] = "FS2002 folder not found";
 inline constexpr char kMoveFailed[] = "Move Failed";
+inline constexpr char kRestoreFailed[] = "Restore Failed";
+inline constexpr char kUsedGaugesWarning[] =
+    "Some ticked gauges are used by aircraft panels. Moving them breaks those aircraft:";
+inline constexpr char kUsedGaugesQuestion[] = "Move them anyway?";
 
 }  // namespace dalvorn

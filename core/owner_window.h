@@ -13,10 +13,14 @@ public:
     // Something the user should know that stops nothing.
     virtual void ShowInformation(const std::string& text, const std::string& caption) = 0;
     virtual bool AskYesNo(const std::string& text, const std::string& caption) = 0;
+    // A question whose Yes does harm: warning icon, No proposed.
+    virtual bool AskWarningYesNo(const std::string& text, const std::string& caption) = 0;
     virtual void BeginBusy() = 0;
     virtual void EndBusy() = 0;
     virtual void ShowMoveReport(const std::string& total, const std::string& left,
                                 const std::string& moved, const std::string& destination) = 0;
+    virtual void ShowRestoreReport(const std::string& total, const std::string& left,
+                                   const std::string& restored, const std::string& destination) = 0;
 };
 
 // Shows the busy cursor for the lifetime of the scope, also when it is left

@@ -53,8 +53,7 @@ void ReadPanelConfiguration(const FileSystem& fileSystem, const std::string& fol
         ReadPanelFile(fileSystem, path, aircraftName, table);
 }
 
-void ReadPanelFile(const FileSystem& fileSystem, const std::string& panelPath, const std::string& aircraftName,
-                   GaugeUsageTable& table)
+void ForEachGaugeName(const FileSystem& fileSystem, const std::string& panelPath, const GaugeNameVisitor& visit)
 {
     auto text = std::make_unique<PanelTextFile>(fileSystem.OpenForReading(panelPath));
     const PanelTextEncoding encoding = text->Encoding();
@@ -62,13 +61,25 @@ void ReadPanelFile(const FileSystem& fileSystem, const std::string& panelPath, c
     GaugeLine line;
     const TextLineReader::PartVisitor feed = [&line](std::string_view part) { line.Feed(part); };
     std::string name;
-    std::string key;
     for (line.Start(); reader.ReadLineInParts(feed); line.Start()) {
-        if (!line.Finish(name))
-            continue;
+        if (line.Finish(name))
+            visit(encoding, name);
+    }
+}
+
+std::string NameTextOfGaugeName(const FileSystem& fileSystem, PanelTextEncoding encoding, const std::string& name)
+{
+    return IsAscii(name) ? name : fileSystem.NameTextFromPanelText(encoding, name);
+}
+
+void ReadPanelFile(const FileSystem& fileSystem, const std::string& panelPath, const std::string& aircraftName,
+                   GaugeUsageTable& table)
+{
+    std::string key;
+    ForEachGaugeName(fileSystem, panelPath, [&](PanelTextEncoding encoding, const std::string& name) {
         KeyOfGaugeName(fileSystem, encoding, name, key);
         table.AddUser(key, aircraftName);
-    }
+    });
 }
 
 }  // namespace dalvorn

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <functional>
 #include <string>
+
+#include "file_system.h"
 
 namespace dalvorn {
 
@@ -24,6 +27,16 @@ bool IsPanelFileName(const std::string& name);
 // be read raises FileException.
 void ReadPanelConfiguration(const FileSystem& fileSystem, const std::string& folderPath,
                             const std::string& aircraftName, GaugeUsageTable& table);
+
+// Visits the name of every gauge line of the panel file at `panelPath`
+// (what comes before the '!', as the line gives it) with the encoding of
+// the panel's text. Raises FileException when it cannot be read.
+using GaugeNameVisitor = std::function<void(PanelTextEncoding encoding, const std::string& name)>;
+void ForEachGaugeName(const FileSystem& fileSystem, const std::string& panelPath, const GaugeNameVisitor& visit);
+
+// A name ForEachGaugeName gave, in the text in which this platform spells
+// file names.
+std::string NameTextOfGaugeName(const FileSystem& fileSystem, PanelTextEncoding encoding, const std::string& name);
 
 // The same for a panel file known to exist at `panelPath`, for a caller that
 // has just seen it listed in its folder. Raises FileException when it cannot

@@ -3,23 +3,22 @@
 #include "about_dialog.h"
 #include "core/folder_scan.h"
 #include "core/gauge_mover.h"
+#include "core/gauge_restorer.h"
+#include "core/messages.h"
 #include "folder_browser.h"
 #include "framework/cmd_ui.h"
 #include "framework/data_exchange.h"
 #include "framework/framework_ids.h"
 #include "framework/paint_dc.h"
 #include "framework/win_app.h"
-#include "move_report_dialog.h"
 #include "platform/native_file_system.h"
 #include "platform/registered_simulator_folder.h"
 #include "resource.h"
+#include "restore_dialog.h"
 
 namespace {
 
 const char kBrowseTitle[] = "Look for FS2002 Main Folder:";
-const UINT kErrorBoxType = MB_OK | MB_ICONSTOP;           // 16
-const UINT kQuestionBoxType = MB_YESNO | MB_ICONQUESTION;  // 36
-const UINT kInformationBoxType = MB_OK | MB_ICONINFORMATION;
 
 HICON LoadApplicationIcon(int widthMetric, int heightMetric)
 {
@@ -42,7 +41,8 @@ CMainDialog::CMainDialog()
       m_hIcon(LoadApplicationIcon(SM_CXICON, SM_CYICON)),
       m_hSmallIcon(LoadApplicationIcon(SM_CXSMICON, SM_CYSMICON)),
       m_gaugeList(m_gaugeTree),
-      m_fileSystem(dalvorn::CreateNativeFileSystem())
+      m_fileSystem(dalvorn::CreateNativeFileSystem()),
+      m_owner(*this)
 {
 }
 
@@ -78,14 +78,14 @@ BOOL CMainDialog::OnInitDialog()
     // template: ticks set while the control is still building its check box
     // images could otherwise be lost.
     m_gaugeTree.ModifyStyle(0, TVS_CHECKBOXES);
-    AddAboutToSystemMenu();
+    AddToSystemMenu();
     SetIcon(m_hIcon, TRUE);
     SetIcon(m_hSmallIcon, FALSE);
     ProposeRegisteredFolder();
     return TRUE;
 }
 
-void CMainDialog::AddAboutToSystemMenu()
+void CMainDialog::AddToSystemMenu()
 {
     HMENU systemMenu = GetSystemMenu(FALSE);
     if (!systemMenu)
@@ -95,6 +95,7 @@ void CMainDialog::AddAboutToSystemMenu()
         return;
     ::AppendMenuA(systemMenu, MF_SEPARATOR, 0, nullptr);
     ::AppendMenuA(systemMenu, MF_STRING, IDM_ABOUTBOX, aboutText.c_str());
+    ::AppendMenuA(systemMenu, MF_STRING, IDM_RESTORE, LoadResourceString(IDS_RESTORE).c_str());
 }
 
 void CMainDialog::ProposeRegisteredFolder()
@@ -107,6 +108,8 @@ LRESULT CMainDialog::OnSysCommand(WPARAM command, LPARAM)
 {
     if ((command & 0xFFF0) == IDM_ABOUTBOX)
         OnAbout();
+    else if ((command & 0xFFF0) == IDM_RESTORE)
+        OnRestore();
     else
         Default();
     return 0;
@@ -146,12 +149,38 @@ void CMainDialog::OnBrowse()
 
 void CMainDialog::OnScan()
 {
-    dalvorn::ScanSimulatorFolder(*m_fileSystem, *this, m_folder.GetWindowText(), m_usageTable, m_gaugeList);
+    ScanFolder(m_folder.GetWindowText());
+}
+
+void CMainDialog::ScanFolder(const std::string& folderText)
+{
+    if (dalvorn::ScanSimulatorFolder(*m_fileSystem, m_owner, folderText, m_usageTable, m_gaugeList))
+        m_listedFolder.Set(folderText);
 }
 
 void CMainDialog::OnMoveSelected()
 {
-    dalvorn::MoveSelectedGauges(*m_fileSystem, *this, m_folder.GetWindowText(), m_usageTable, m_gaugeList);
+    if (const auto folder = m_listedFolder.FolderFor(*m_fileSystem, m_owner, m_folder.GetWindowText(),
+                                                     dalvorn::kRemoveCaption, "moving"))
+        dalvorn::MoveSelectedGauges(*m_fileSystem, m_owner, *folder, m_usageTable, m_gaugeList);
+}
+
+void CMainDialog::OnRestore()
+{
+    if (const auto folder = m_listedFolder.FolderFor(*m_fileSystem, m_owner, m_folder.GetWindowText(),
+                                                     dalvorn::kRestoreCaption, "restoring"))
+        if (RunRestoreDialog(*folder))
+            ScanFolder(*folder);
+}
+
+bool CMainDialog::RunRestoreDialog(const std::string& folderText)
+{
+    dalvorn::GaugeUsageTable unusedGauges;
+    if (!dalvorn::ScanUnusedGauges(*m_fileSystem, m_owner, folderText, unusedGauges))
+        return false;
+    CRestoreDialog restore(*m_fileSystem, folderText, unusedGauges, this);
+    restore.DoModal();
+    return restore.RestoredAny();
 }
 
 void CMainDialog::OnAbout()
@@ -173,42 +202,4 @@ void CMainDialog::OnUpdateScan(CCmdUI* pCmdUI)
 void CMainDialog::OnUpdateMoveSelected(CCmdUI* pCmdUI)
 {
     pCmdUI->Enable(m_gaugeTree.GetCount() != 0);
-}
-
-void CMainDialog::ShowError(const std::string& text, const std::string& caption)
-{
-    MessageBox(text, caption, kErrorBoxType);
-}
-
-void CMainDialog::ShowInformation(const std::string& text, const std::string& caption)
-{
-    MessageBox(text, caption, kInformationBoxType);
-}
-
-bool CMainDialog::AskYesNo(const std::string& text, const std::string& caption)
-{
-    return MessageBox(text, caption, kQuestionBoxType) != IDNO;
-}
-
-void CMainDialog::BeginBusy()
-{
-    if (CWinApp* app = AfxGetApp())
-        app->DoWaitCursor(1);
-}
-
-void CMainDialog::EndBusy()
-{
-    if (CWinApp* app = AfxGetApp())
-        app->DoWaitCursor(-1);
-}
-
-void CMainDialog::ShowMoveReport(const std::string& total, const std::string& left, const std::string& moved,
-                                 const std::string& destination)
-{
-    CMoveReportDialog report;
-    report.m_total = total;
-    report.m_left = left;
-    report.m_moved = moved;
-    report.m_destination = destination;
-    report.DoModal();
 }

@@ -1,18 +1,19 @@
 #pragma once
 // The main dialog: the folder field, the gauge list and the commands Scan,
-// Move Selected, Browse... and About....
+// Move Selected, Browse..., About... and Restore Gauges....
 
 #include <memory>
 
 #include "core/file_system.h"
 #include "core/gauge_usage_table.h"
-#include "core/owner_window.h"
+#include "core/listed_folder.h"
+#include "dialog_owner_window.h"
 #include "framework/dialog.h"
 #include "framework/edit.h"
 #include "framework/tree_ctrl.h"
 #include "tree_gauge_list.h"
 
-class CMainDialog : public CDialog, private dalvorn::OwnerWindow {
+class CMainDialog : public CDialog {
 public:
     CMainDialog();
 
@@ -29,22 +30,17 @@ private:
     void OnScan();
     void OnMoveSelected();
     void OnAbout();
+    void OnRestore();
     void OnKickIdle();
     void OnUpdateScan(CCmdUI* pCmdUI);
     void OnUpdateMoveSelected(CCmdUI* pCmdUI);
 
-    void AddAboutToSystemMenu();
+    void AddToSystemMenu();
+    // Lists the gauges of the folder's unused folder; true when some came back.
+    bool RunRestoreDialog(const std::string& folderText);
+    void ScanFolder(const std::string& folderText);
     void ProposeRegisteredFolder();
     void PaintIcon();
-
-    // The owner window through which the scan and the move talk to the user.
-    void ShowError(const std::string& text, const std::string& caption) override;
-    void ShowInformation(const std::string& text, const std::string& caption) override;
-    bool AskYesNo(const std::string& text, const std::string& caption) override;
-    void BeginBusy() override;
-    void EndBusy() override;
-    void ShowMoveReport(const std::string& total, const std::string& left, const std::string& moved,
-                        const std::string& destination) override;
 
     CEdit m_folder;
     CTreeCtrl m_gaugeTree;
@@ -54,4 +50,7 @@ private:
     HICON m_hSmallIcon;
     TreeGaugeList m_gaugeList;
     std::unique_ptr<dalvorn::FileSystem> m_fileSystem;
+    // Through it the commands talk to the user.
+    DialogOwnerWindow m_owner;
+    dalvorn::ListedFolder m_listedFolder;
 };

@@ -2,9 +2,8 @@
 
 #include "donation_link.h"
 #include "framework/data_exchange.h"
-#include "resource.h"
 
-CMoveReportDialog::CMoveReportDialog(CWnd* parent) : CDialog(IDD_MOVE_REPORT, parent) {}
+CMoveReportDialog::CMoveReportDialog(CWnd* parent, UINT templateId) : CDialog(templateId, parent) {}
 
 const MessageMap* CMoveReportDialog::GetMessageMap() const
 {

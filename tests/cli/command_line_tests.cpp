@@ -14,12 +14,15 @@ CommandLine Parse(std::vector<std::string> words, bool (*folders)(const std::str
     return ParseCommandLine(words, folders);
 }
 
-TEST(CommandLine, ScanTakesAnOptionalFolder)
+TEST(CommandLine, ScanAndCheckTakeAnOptionalFolder)
 {
-    EXPECT_EQ(Parse({"scan", "C:\\FS2002"}).folder, "C:\\FS2002");
-    EXPECT_FALSE(Parse({"scan"}).folder);
-    EXPECT_THROW(Parse({"scan", "a", "b"}), UsageError);
-    EXPECT_THROW(Parse({"scan", "--yes"}), UsageError);
+    for (const char* command : {"scan", "check"}) {
+        EXPECT_EQ(Parse({command, "C:\\FS2002"}).folder, "C:\\FS2002");
+        EXPECT_EQ(Parse({command}).command, std::string(command) == "scan" ? Command::Scan : Command::Check);
+        EXPECT_FALSE(Parse({command}).folder);
+        EXPECT_THROW(Parse({command, "a", "b"}), UsageError);
+        EXPECT_THROW(Parse({command, "--yes"}), UsageError);
+    }
 }
 
 TEST(CommandLine, MoveOptionsInAnyOrder)

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "cli/commands.h"
+#include "core/gauge_restorer.h"
 #include "fault/fault_injecting_file_system.h"
 #include "support/simulator_fixture.h"
 
@@ -182,6 +183,66 @@ TEST_F(ConsoleCommands, AFileThatCannotBeReadIsShownUnderItsStepsCaption)
         EXPECT_EQ(console.Output(), "");
         EXPECT_EQ(files.MovesTried(), 0);
     }
+}
+
+// A used gauge that --select ticks brings the warning before the question;
+// --yes answers the question and the move goes on.
+TEST_F(ConsoleCommands, SelectingAUsedGaugeWarnsOnStandardError)
+{
+    const std::string warning =
+        "Remove: Some ticked gauges are used by aircraft panels. Moving them breaks those aircraft:\n\n"
+        "used.gau (Used By: c172)\n\nMove them anyway?\n";
+    struct Case {
+        std::vector<std::string> options;
+        std::string errors;
+        bool usedMoved;
+    };
+    const Case cases[] = {
+        {{"--yes"}, "", false},
+        {{"--yes", "--select", "used.gau"}, warning, true},
+        {{"--select", "used.gau"}, warning + "Remove: All selected gauges will be moved to diffrent folder, continue? [y/N] \n",
+         false},
+    };
+    for (const Case& c : cases) {
+        RestoreGauges(tree.Files(), tree.Root(), {});
+        CapturedConsole console;
+        EXPECT_EQ(RunMove(tree.Files(), MoveLine(c.options), tree.Root(), console.Streams()), 0);
+        EXPECT_EQ(console.Errors(), c.errors);
+        EXPECT_EQ(tree.ExistsExactly("Gauges/unused/used.gau"), c.usedMoved);
+    }
+}
+
+// check: one line per container the simulator cannot find, the restore
+// command once after the moved ones, and status 3 when anything is listed.
+TEST_F(ConsoleCommands, CheckListsWhatPanelsMissAndHowToRestoreIt)
+{
+    tree.WriteFile("Gauges/unused/gone.gau", "g");
+    tree.WriteFile("Gauges/unused/my moved.gau", "m");
+    const std::string restore = "To bring the moved gauges back: dalvorn-cli restore \"" + tree.Root() + "\" ";
+    struct Case {
+        std::string panel;
+        std::string output;
+        int status;
+    };
+    const Case cases[] = {
+        {"gauge00=used!x\ngauge01=Cessna!y\n", "", 0},
+        {"gauge00=Gone!x\n", "moved   gone.gau (Needed By: c172)\n" + restore + "gone.gau\n", 3},
+        {"gauge00=Zulu!x\ngauge01=my moved!y\ngauge02=gone!z\n",
+         "moved   gone.gau (Needed By: c172)\nmoved   my moved.gau (Needed By: c172)\n"
+         "missing zulu (Needed By: c172)\n" +
+             restore + "gone.gau \"my moved.gau\"\n",
+         3},
+    };
+    for (const Case& c : cases) {
+        tree.AddPanel("c172", c.panel);
+        CapturedConsole console;
+        EXPECT_EQ(RunCheck(tree.Files(), tree.Root(), console.Streams()), c.status) << c.panel;
+        EXPECT_EQ(console.Output(), c.output) << c.panel;
+        EXPECT_EQ(console.Errors(), "") << c.panel;
+    }
+    CapturedConsole missing;
+    EXPECT_EQ(RunCheck(tree.Files(), tree.PathOf("none"), missing.Streams()), 1);
+    EXPECT_EQ(missing.Errors(), "Check: Folder not found\n");
 }
 
 }  // namespace

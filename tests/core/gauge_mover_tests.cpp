@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "core/gauge_restorer.h"
 #include "support/simulator_fixture.h"
 
 namespace dalvorn {
@@ -135,6 +136,67 @@ TEST_F(GaugeMover, AFileInTheWayOfUnusedFailsTheMove)
     EXPECT_EQ(owner.ErrorHeadlines(), Lines{"Remove: Move Failed"});
     EXPECT_EQ(tree.ReadFile("Gauges/unused"), "not a folder");
     EXPECT_EQ(tree.ReadFile("Gauges/Cessna.GAU"), "cessna bytes");
+}
+
+// The warning comes before the question only when a ticked gauge has users;
+// its No ends the command with the ticks kept.
+TEST_F(GaugeMover, WarnsBeforeMovingAGaugeThatAPanelUses)
+{
+    const std::string warning =
+        "Remove: Some ticked gauges are used by aircraft panels. Moving them breaks those aircraft:\n\n"
+        "used.gau (Used By: c172)\n\nMove them anyway?";
+    struct Case {
+        bool tickUsed;
+        bool answer;
+        Lines warnings;
+        std::size_t questions;
+        Lines left;
+    };
+    const Case cases[] = {
+        {false, false, {}, 1, {"[ ] used.gau (Used By: c172)"}},
+        {true, false, {warning}, 0,
+         {"[x] cessna.gau (Used By: )", "[x] my gauge.gau (Used By: )", "[x] used.gau (Used By: c172)",
+          "[x] zulu.gau (Used By: )"}},
+        {true, true, {warning}, 1, {}},
+    };
+    for (const Case& c : cases) {
+        test_support::RecordingOwnerWindow fresh;
+        owner = fresh;
+        owner.warningAnswer = c.answer;
+        Scan();
+        Tick("used.gau", c.tickUsed);
+        Move();
+        EXPECT_EQ(owner.warnings, c.warnings) << c.tickUsed << c.answer;
+        EXPECT_EQ(owner.questions.size(), c.questions) << c.tickUsed << c.answer;
+        EXPECT_EQ(ListLines(list), c.left) << c.tickUsed << c.answer;
+        // Put back what moved, for the next case.
+        RestoreGauges(tree.Files(), tree.Root(), {});
+    }
+}
+
+// A later scan that failed part-way leaves the list, and the warning
+// follows the list.
+TEST_F(GaugeMover, WarnsAfterAScanThatFailedPartWay)
+{
+    Scan();
+    tree.MakeFolder("Aircraft/Broken/panel.cfg");
+    Scan();
+    ASSERT_EQ(owner.errors.size(), 1u);
+    owner.warningAnswer = false;
+    Tick("used.gau", true);
+    Move();
+    EXPECT_EQ(owner.warnings.size(), 1u);
+    EXPECT_EQ(list.Count(), 4u);
+    EXPECT_TRUE(tree.ExistsExactly("Gauges/used.gau"));
+}
+
+TEST_F(GaugeMover, TheWarningListsTenLabelsAndCountsTheRest)
+{
+    const std::vector<std::string> labels = {"a", "b", "c", "d", "e", "f", "g", "h", "i", "j", "k", "l"};
+    EXPECT_EQ(UsedGaugesWarningText(labels),
+              "Some ticked gauges are used by aircraft panels. Moving them breaks those aircraft:\n\n"
+              "a\nb\nc\nd\ne\nf\ng\nh\ni\nj\nand 2 more\n\nMove them anyway?");
+    EXPECT_EQ(UsedGaugesWarningText({labels.begin(), labels.begin() + 10}).find("more"), std::string::npos);
 }
 
 }  // namespace

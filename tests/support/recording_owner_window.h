@@ -19,7 +19,10 @@ public:
     std::vector<std::string> errors;  // "caption: text"
     std::vector<std::string> notices;  // "caption: text"
     std::vector<std::string> questions;
+    bool warningAnswer = true;
+    std::vector<std::string> warnings;  // "caption: text"
     std::vector<MoveReport> reports;
+    std::vector<MoveReport> restoreReports;  // `moved` holds the restored count
     int busyDepth = 0;
     int busyCalls = 0;
 
@@ -35,6 +38,11 @@ public:
     {
         questions.push_back(caption + ": " + text);
         return answer;
+    }
+    bool AskWarningYesNo(const std::string& text, const std::string& caption) override
+    {
+        warnings.push_back(caption + ": " + text);
+        return warningAnswer;
     }
     void BeginBusy() override
     {
@@ -64,6 +72,11 @@ public:
                         const std::string& destination) override
     {
         reports.push_back({total, left, moved, destination});
+    }
+    void ShowRestoreReport(const std::string& total, const std::string& left, const std::string& restored,
+                           const std::string& destination) override
+    {
+        restoreReports.push_back({total, left, restored, destination});
     }
 };
 

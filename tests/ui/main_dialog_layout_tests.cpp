@@ -131,16 +131,18 @@ TEST(MainDialogLayout, TheDialogIsACentredFixedSizeWindowWithATaskBarButton)
     });
 }
 
-TEST(MainDialogLayout, SystemMenuEndsWithTheAboutEntry)
+TEST(MainDialogLayout, SystemMenuEndsWithTheAboutAndRestoreEntries)
 {
     RunMainDialog([](WindowDriver& driver, HWND dialog) {
         HMENU menu = ::GetSystemMenu(dialog, FALSE);
         ASSERT_NE(menu, nullptr);
         const int count = ::GetMenuItemCount(menu);
-        ASSERT_GE(count, 2);
-        EXPECT_TRUE(::GetMenuState(menu, static_cast<UINT>(count - 2), MF_BYPOSITION) & MF_SEPARATOR);
-        EXPECT_EQ(MenuItemText(menu, count - 1), "&About Dalvorn...");
-        EXPECT_EQ(::GetMenuItemID(menu, count - 1), static_cast<UINT>(IDM_ABOUTBOX));
+        ASSERT_GE(count, 3);
+        EXPECT_TRUE(::GetMenuState(menu, static_cast<UINT>(count - 3), MF_BYPOSITION) & MF_SEPARATOR);
+        EXPECT_EQ(MenuItemText(menu, count - 2), "&About Dalvorn...");
+        EXPECT_EQ(::GetMenuItemID(menu, count - 2), static_cast<UINT>(IDM_ABOUTBOX));
+        EXPECT_EQ(MenuItemText(menu, count - 1), "Restore Gauges...");
+        EXPECT_EQ(::GetMenuItemID(menu, count - 1), static_cast<UINT>(IDM_RESTORE));
 
         ::PostMessageA(dialog, WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
         HWND about = driver.WaitForWindow("About Dalvorn");

@@ -326,5 +326,114 @@ TEST_F(MainDialogTest, CancellingTheFolderBrowserLeavesTheField)
     });
 }
 
+// A ticked gauge that a panel uses brings a warning first: No keeps
+// everything, ticks included; Yes goes on to the usual question.
+TEST_F(MainDialogTest, MovingAUsedGaugeWarnsFirst)
+{
+    const RegistryValueScope registered(simulator.Root());
+    const Lines ticked = {"[ ] cessna.gau (Used By: c172)", "[ ] magnetic_compass.gau (Used By: c172)",
+                          "[x] my gauge.gau (Used By: )",   "[x] radio.gau (Used By: Learjet 45)",
+                          "[x] unused_one.gau (Used By: )", "[x] zeta.gau (Used By: )"};
+    for (const int answer : {IDNO, IDYES}) {
+        RunProgram([&](WindowDriver& driver, HWND dialog) {
+            Scan(dialog);
+            WindowDriver::ToggleTick(Tree(dialog), "radio.gau");
+            ASSERT_TRUE(WaitForLines(dialog, ticked));
+            WindowDriver::Click(dialog, IDC_MOVE_SELECTED);
+
+            const MessageBoxSeen warning = driver.WaitForMessageBox("Remove");
+            ASSERT_NE(warning.window, nullptr);
+            EXPECT_EQ(warning.text,
+                      "Some ticked gauges are used by aircraft panels. Moving them breaks those aircraft:\n\n"
+                      "radio.gau (Used By: Learjet 45)\n\nMove them anyway?");
+            EXPECT_EQ(warning.icon, BoxIcon::Warning);
+            EXPECT_EQ(warning.buttons, (std::vector<int>{IDYES, IDNO}));
+            EXPECT_EQ(warning.defaultButton, IDNO);
+            WindowDriver::Answer(warning, answer);
+            if (answer == IDNO) {
+                EXPECT_TRUE(driver.WaitUntilGone("Remove"));
+                EXPECT_EQ(WindowDriver::TreeLines(Tree(dialog)), ticked);
+                EXPECT_FALSE(simulator.Has("Gauges/unused"));
+                return;
+            }
+            const MessageBoxSeen question = driver.WaitForMessageBox("Remove", warning.window);
+            ASSERT_NE(question.window, nullptr);
+            EXPECT_EQ(question.text, "All selected gauges will be moved to diffrent folder, continue?");
+            WindowDriver::Answer(question, IDYES);
+            const MoveReportSeen report = WaitForMoveReport(driver);
+            ASSERT_NE(report.window, nullptr);
+            EXPECT_EQ(report.moved, "4");
+            WindowDriver::Click(report.window, IDOK);
+            EXPECT_TRUE(simulator.ExistsExactly("Gauges/unused/radio.gau"));
+        });
+    }
+}
+
+// Move Selected acts on the folder the list shows: a field naming another
+// folder moves nothing and says so; the same folder spelt otherwise, or a
+// field changed and changed back, moves as usual.
+TEST_F(MainDialogTest, MoveSelectedNeedsTheFieldToNameTheListedFolder)
+{
+    SimulatorTree other;
+    other.AddGauge("zeta.gau");
+    struct Case {
+        std::string field;
+        bool sameFolder;
+    };
+    std::string upper = simulator.Root();
+    for (char& c : upper)
+        c = static_cast<char>(::toupper(static_cast<unsigned char>(c)));
+    const Case cases[] = {
+        {other.Root(), false},
+        {upper, true},
+        {simulator.Root() + "\\", true},
+        {simulator.Root() + "\\\\", false},
+    };
+    const RegistryValueScope registered(simulator.Root());
+    for (const Case& c : cases) {
+        RunProgram([&](WindowDriver& driver, HWND dialog) {
+            Scan(dialog);
+            SetField(dialog, other.Root());
+            SetField(dialog, c.field);
+            WindowDriver::Click(dialog, IDC_MOVE_SELECTED);
+            const MessageBoxSeen box = driver.WaitForMessageBox("Remove");
+            ASSERT_NE(box.window, nullptr) << c.field;
+            if (c.sameFolder) {
+                EXPECT_EQ(box.icon, BoxIcon::Question) << c.field;
+            } else {
+                EXPECT_EQ(box.text, "The list shows the gauges of " + simulator.Root() + ". Press Scan to list " +
+                                        c.field + " before moving.");
+                EXPECT_EQ(box.icon, BoxIcon::Information);
+                EXPECT_EQ(box.buttons, std::vector<int>{IDOK});
+            }
+            WindowDriver::Answer(box, c.sameFolder ? IDNO : IDOK);
+            EXPECT_TRUE(driver.WaitUntilGone("Remove"));
+            EXPECT_EQ(WindowDriver::TreeLines(Tree(dialog)), kScannedLines);
+        });
+        EXPECT_TRUE(other.ExistsExactly("Gauges/zeta.gau"));
+        EXPECT_FALSE(simulator.Has("Gauges/unused"));
+    }
+}
+
+// Restore Gauges... follows the same rule.
+TEST_F(MainDialogTest, RestoreNeedsTheFieldToNameTheListedFolder)
+{
+    SimulatorTree other;
+    const RegistryValueScope registered(simulator.Root());
+    RunProgram([&](WindowDriver& driver, HWND dialog) {
+        Scan(dialog);
+        SetField(dialog, other.Root());
+        ::PostMessageA(dialog, WM_SYSCOMMAND, IDM_RESTORE, 0);
+        const MessageBoxSeen box = driver.WaitForMessageBox("Restore");
+        ASSERT_NE(box.window, nullptr);
+        EXPECT_EQ(box.text, "The list shows the gauges of " + simulator.Root() + ". Press Scan to list " +
+                                other.Root() + " before restoring.");
+        EXPECT_EQ(box.icon, BoxIcon::Information);
+        WindowDriver::Answer(box, IDOK);
+        EXPECT_TRUE(driver.WaitUntilGone("Restore"));
+        EXPECT_EQ(driver.FindWindowByCaption("Restore Gauges"), nullptr);
+    });
+}
+
 }  // namespace
 }  // namespace dalvorn::test_support

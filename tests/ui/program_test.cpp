@@ -76,8 +76,13 @@ void ProgramTest::Scan(HWND dialog)
 void ProgramTest::MoveConfirmed(WindowDriver& driver, HWND dialog)
 {
     WindowDriver::Click(dialog, IDC_MOVE_SELECTED);
-    const MessageBoxSeen question = driver.WaitForMessageBox("Remove");
+    MessageBoxSeen question = driver.WaitForMessageBox("Remove");
     ASSERT_NE(question.window, nullptr) << "Move Selected asked nothing";
+    if (question.icon == BoxIcon::Warning) {
+        WindowDriver::Answer(question, IDYES);
+        question = driver.WaitForMessageBox("Remove", question.window);
+        ASSERT_NE(question.window, nullptr) << "no question after the warning";
+    }
     WindowDriver::Answer(question, IDYES);
 }
 

@@ -43,7 +43,8 @@ protected:
     static bool WaitForLines(HWND dialog, const Lines& expected);
     // Presses Scan and expects the list of the whole folder.
     static void Scan(HWND dialog);
-    // Presses Move Selected and answers the question with Yes.
+    // Presses Move Selected and answers the question, and the warning
+    // before it when used gauges are ticked, with Yes.
     static void MoveConfirmed(WindowDriver& driver, HWND dialog);
     // The report that opens; window is nullptr when none opens in time.
     static MoveReportSeen WaitForMoveReport(const WindowDriver& driver);

@@ -111,7 +111,7 @@ std::size_t TreeItemCount(HWND dialog)
     return static_cast<std::size_t>(::SendMessageA(::GetDlgItem(dialog, IDC_GAUGE_TREE), TVM_GETCOUNT, 0, 0));
 }
 
-TEST(ShippedProgram, ScansMovesTheUnusedGaugesAndReports)
+TEST(ShippedProgram, ScansMovesTheUnusedGaugesReportsAndRestores)
 {
     ASSERT_FALSE(programPath.empty()) << "usage: shipped_program_test DALVORN.EXE";
     SimulatorTree simulator;
@@ -146,6 +146,28 @@ TEST(ShippedProgram, ScansMovesTheUnusedGaugesAndReports)
 
     WindowDriver::Click(report, IDOK);
     ASSERT_TRUE(driver.WaitUntilGone(kReportCaption));
+
+    // An aircraft installed since needs zeta.gau: Restore Gauges... ticks it.
+    simulator.AddPanel("Extra", "gauge00=Zeta!Tach, 1, 2\n");
+    ::PostMessageA(dialog, WM_SYSCOMMAND, IDM_RESTORE, 0);
+    const HWND restore = driver.WaitForWindow("Restore Gauges");
+    ASSERT_NE(restore, nullptr) << "no Restore Gauges dialog";
+    ASSERT_TRUE(WindowDriver::WaitUntil(
+        [&] { return ::IsWindowEnabled(::GetDlgItem(restore, IDC_RESTORE_SELECTED)) != FALSE; }));
+    WindowDriver::Click(restore, IDC_RESTORE_SELECTED);
+    const HWND restoreReport = driver.WaitForWindow("Restoring Completed");
+    ASSERT_NE(restoreReport, nullptr) << "no restore report";
+    EXPECT_EQ(WindowDriver::Text(::GetDlgItem(restoreReport, IDC_TOTAL)), "2");
+    EXPECT_EQ(WindowDriver::Text(::GetDlgItem(restoreReport, IDC_MOVED)), "1");
+    EXPECT_EQ(WindowDriver::Text(::GetDlgItem(restoreReport, IDC_LEFT)), "1");
+    EXPECT_EQ(simulator.NamesIn("Gauges/unused"), std::vector<std::string>{"unused_one.gau"});
+    EXPECT_TRUE(simulator.ExistsExactly("Gauges/zeta.gau"));
+    WindowDriver::Click(restoreReport, IDOK);
+    ASSERT_TRUE(driver.WaitUntilGone("Restoring Completed"));
+    WindowDriver::Click(restore, IDCANCEL);
+    ASSERT_TRUE(driver.WaitUntilGone("Restore Gauges"));
+    EXPECT_TRUE(WindowDriver::WaitUntil([&] { return TreeItemCount(dialog) == 3; })) << TreeItemCount(dialog);
+
     ::PostMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
     EXPECT_EQ(program.WaitForExit(), 0u);
 }

@@ -59,6 +59,8 @@ BoxIcon IconOf(HWND box)
             return BoxIcon::Question;
         if (icon == ::LoadIcon(nullptr, IDI_ASTERISK))
             return BoxIcon::Information;
+        if (icon == ::LoadIcon(nullptr, IDI_EXCLAMATION))
+            return BoxIcon::Warning;
         return BoxIcon::Other;
     }
     return BoxIcon::None;

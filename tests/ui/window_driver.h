@@ -11,7 +11,7 @@
 
 namespace dalvorn::test_support {
 
-enum class BoxIcon { None, Stop, Question, Information, Other };
+enum class BoxIcon { None, Stop, Question, Information, Warning, Other };
 
 struct MessageBoxSeen {
     HWND window = nullptr;

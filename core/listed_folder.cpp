@@ -1,0 +1,29 @@
+#include "listed_folder.h"
+
+#include "file_system.h"
+#include "owner_window.h"
+#include "simulator_folder.h"
+
+namespace dalvorn {
+
+bool NameSameFolder(const FileSystem& fileSystem, const std::string& left, const std::string& right)
+{
+    return fileSystem.LowerCase(SimulatorFolderFromText(fileSystem, left)) ==
+           fileSystem.LowerCase(SimulatorFolderFromText(fileSystem, right));
+}
+
+std::optional<std::string> ListedFolder::FolderFor(const FileSystem& fileSystem, OwnerWindow& owner,
+                                                   const std::string& fieldText, const char* caption,
+                                                   const char* action) const
+{
+    if (!text_)
+        return fieldText;
+    if (NameSameFolder(fileSystem, *text_, fieldText))
+        return *text_;
+    owner.ShowInformation("The list shows the gauges of " + *text_ + ". Press Scan to list " + fieldText +
+                              " before " + action + ".",
+                          caption);
+    return std::nullopt;
+}
+
+}  // namespace dalvorn
