@@ -103,8 +103,10 @@ public:
     virtual bool Exists(const std::string& path) const = 0;
 
     // Visits the folder's entries matching "*.gau" or "*.*" ("*.*" also
-    // yields "." and ".."). A folder that cannot be opened yields nothing,
-    // but one whose path is too long for the platform raises FileException.
+    // yields "." and ".."). Where there is no folder nothing is visited; a
+    // folder that exists but cannot be opened or listed to its end (no
+    // permission, a read error, a path too long for the platform) raises
+    // FileException naming it, so that no panel in it goes unseen.
     virtual void Enumerate(const std::string& folder, const std::string& pattern,
                            const EntryVisitor& visit) const = 0;
 

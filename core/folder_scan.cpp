@@ -17,7 +17,7 @@ namespace {
 
 bool IsSubFolder(const FileSystem& fileSystem, const DirectoryEntry& entry)
 {
-    return entry.isDirectory && HasPlainName(fileSystem, entry);
+    return entry.isDirectory && StaysInItsFolder(fileSystem, entry);
 }
 
 // Walks one aircraft folder. Links are followed, but the walk never goes
