@@ -146,6 +146,12 @@ public:
     // True when the text's last character is the path separator (a trail
     // byte of a double-byte character does not count).
     virtual bool EndsWithSeparator(const std::string& text) const = 0;
+
+    // True when one name comes before the other in the order of their
+    // characters' Unicode numbers, which every platform shares whatever
+    // bytes spell them. Names in UTF-8, as Linux spells them, are in that
+    // order byte by byte.
+    virtual bool NamePrecedes(const std::string& left, const std::string& right) const { return left < right; }
 };
 
 }  // namespace dalvorn

@@ -149,7 +149,7 @@ void ScanSimulatorFolder(const FileSystem& fileSystem, OwnerWindow& owner, const
     BusyScope busy(owner);
     TakeGaugeInventory(fileSystem, folder, table);
     WalkAllAircraft(fileSystem, folder, table);
-    RenderUsageTable(table, list);
+    RenderUsageTable(fileSystem, table, list);
 }
 
 }  // namespace dalvorn

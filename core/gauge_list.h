@@ -9,6 +9,7 @@
 
 namespace dalvorn {
 
+class FileSystem;
 class GaugeUsageTable;
 
 class GaugeList {
@@ -24,7 +25,6 @@ public:
     // keeps them unchanged for the list's life (MemoryGaugeList::Texts).
     virtual Entry AppendUsage(const std::string& key, const std::string& users);
     virtual void SetChecked(Entry entry) = 0;
-    virtual void SortByLabel() = 0;
     virtual std::size_t Count() const = 0;
     virtual Entry First() const = 0;
     virtual Entry Next(Entry entry) const = 0;
@@ -46,7 +46,8 @@ LabelPieces GaugeLabelPieces(std::string_view key, std::string_view users);
 std::string KeyFromLabel(const std::string& label);
 
 // Refills the list from the table: one entry per gauge, unused ones ticked,
-// sorted by label, repainted once.
-void RenderUsageTable(const GaugeUsageTable& table, GaugeList& list);
+// in the file system's order of the keys (the order of the labels, since a
+// key holds no character below the blank that follows it), repainted once.
+void RenderUsageTable(const FileSystem& fileSystem, const GaugeUsageTable& table, GaugeList& list);
 
 }  // namespace dalvorn
