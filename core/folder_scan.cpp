@@ -15,6 +15,8 @@ namespace dalvorn {
 
 namespace {
 
+const char kNoFolderByThisName[] = "no folder is found by this name";
+
 bool IsSubFolder(const FileSystem& fileSystem, const DirectoryEntry& entry)
 {
     return entry.isDirectory && StaysInItsFolder(fileSystem, entry);
@@ -57,8 +59,13 @@ private:
             if (IsSubFolder(fileSystem_, entry))
                 Visit(JoinPath(fileSystem_, folderPath, entry.name), depth + 1, entry.isPlainFolder);
         });
-        if (!panel.folderListed)
+        if (!panel.folderListed) {
+            // Listed as a folder, yet its path leads nowhere (Windows drops
+            // a trailing dot from it): its panels must not go unseen.
+            if (!fileSystem_.Exists(folderPath))
+                throw FileException(folderPath, kNoFolderByThisName);
             ReadPanelConfiguration(fileSystem_, folderPath, aircraftName_, table_);
+        }
         else if (!panel.name.empty())
             ReadPanelFile(fileSystem_, JoinPath(fileSystem_, folderPath, panel.name), aircraftName_, table_);
     }
