@@ -103,8 +103,10 @@ public:
     virtual bool Exists(const std::string& path) const = 0;
 
     // Visits the folder's entries matching "*.gau" or "*.*" ("*.*" also
-    // yields "." and ".."). A folder that cannot be opened yields nothing,
-    // but one whose path is too long for the platform raises FileException.
+    // yields "." and ".."). Where there is no folder nothing is visited; a
+    // folder that exists but cannot be opened or listed to its end (no
+    // permission, a read error, a path too long for the platform) raises
+    // FileException naming it, so that no panel in it goes unseen.
     virtual void Enumerate(const std::string& folder, const std::string& pattern,
                            const EntryVisitor& visit) const = 0;
 
@@ -144,6 +146,12 @@ public:
     // True when the text's last character is the path separator (a trail
     // byte of a double-byte character does not count).
     virtual bool EndsWithSeparator(const std::string& text) const = 0;
+
+    // True when one name comes before the other in the order of their
+    // characters' Unicode numbers, which every platform shares whatever
+    // bytes spell them. Names in UTF-8, as Linux spells them, are in that
+    // order byte by byte.
+    virtual bool NamePrecedes(const std::string& left, const std::string& right) const { return left < right; }
 };
 
 }  // namespace dalvorn

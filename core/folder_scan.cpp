@@ -16,9 +16,11 @@ namespace dalvorn {
 
 namespace {
 
+const char kNoFolderByThisName[] = "no folder is found by this name";
+
 bool IsSubFolder(const FileSystem& fileSystem, const DirectoryEntry& entry)
 {
-    return entry.isDirectory && HasPlainName(fileSystem, entry);
+    return entry.isDirectory && StaysInItsFolder(fileSystem, entry);
 }
 
 // Walks one aircraft folder. Links are followed, but the walk never goes
@@ -59,6 +61,10 @@ private:
                 Visit(JoinPath(fileSystem_, folderPath, entry.name), depth + 1, entry.isPlainFolder);
         });
         if (!panel.folderListed) {
+            // Listed as a folder, yet its path leads nowhere (Windows drops
+            // a trailing dot from it): its panels must not go unseen.
+            if (!fileSystem_.Exists(folderPath))
+                throw FileException(folderPath, kNoFolderByThisName);
             const std::string path = JoinPath(fileSystem_, folderPath, kPanelFileName);
             if (fileSystem_.Exists(path))
                 visit_(aircraftName_, folderPath, path);
@@ -170,7 +176,7 @@ bool ScanSimulatorFolder(const FileSystem& fileSystem, OwnerWindow& owner, const
         TakeGaugeInventory(fileSystem, folder, scanned);
         WalkAllAircraft(fileSystem, folder, scanned);
         table = std::move(scanned);
-        RenderUsageTable(table, list);
+        RenderUsageTable(fileSystem, table, list);
         return true;
     } catch (const FileException& error) {
         ShowFileError(owner, error, kScanCaption);

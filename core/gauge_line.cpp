@@ -1,7 +1,5 @@
 #include "gauge_line.h"
 
-#include <cstring>
-
 #include "text_case.h"
 
 namespace dalvorn {
@@ -13,10 +11,13 @@ bool IsBlank(char c)
     return c == ' ' || c == '\t';
 }
 
+// The simulator reads a line as a C string: nothing after a NUL counts.
+const char kEndOfText = '\0';
+
 // A character that is part of a name whatever comes before it.
 bool IsPlainNameCharacter(char c)
 {
-    return c != '=' && c != ',' && c != '!' && !IsBlank(c);
+    return c != '=' && c != ',' && c != '!' && c != kEndOfText && !IsBlank(c);
 }
 
 }  // namespace
@@ -62,11 +63,10 @@ void GaugeLine::Feed(std::string_view part)
             break;
         case Stage::Name:
             if (nameCut_ && !equalsSeen_) {
-                // Only an '=' can still change the name.
-                const void* equals = std::memchr(part.data() + i, '=', part.size() - i);
-                if (equals == nullptr)
+                // Only an '=' can still change the name, or a NUL end it.
+                i = part.find_first_of(std::string_view("=\0", 2), i);
+                if (i == std::string_view::npos)
                     return;
-                i = static_cast<std::size_t>(static_cast<const char*>(equals) - part.data());
             }
             if (IsPlainNameCharacter(part[i])) {
                 std::size_t end = i + 1;
@@ -87,7 +87,9 @@ void GaugeLine::Feed(std::string_view part)
 
 void GaugeLine::FeedName(char c)
 {
-    if (c == '=' && !equalsSeen_) {
+    if (c == kEndOfText) {
+        stage_ = Stage::Decided;
+    } else if (c == '=' && !equalsSeen_) {
         equalsSeen_ = true;
         StartName();
     } else if (c == ',' || c == '!') {

@@ -4,7 +4,8 @@
 //   2. a gauge line begins with "gauge" in any letter case;
 //   3. the name is what follows the first '=' (the whole line without one),
 //   4. up to the first ',' and then up to the first '!',
-//   5. without spaces and tabs at either end.
+//   5. without spaces and tabs at either end;
+// a NUL ends the line's text, as it ends the C string the simulator reads.
 // "gauge00= Cessna!Airspeed, 10, 20" names "Cessna".
 //
 // The line may come in parts of any size. Only as much of it is held as a

@@ -1,5 +1,10 @@
 #include "gauge_list.h"
 
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+#include "file_system.h"
 #include "gauge_usage_table.h"
 
 namespace dalvorn {
@@ -45,17 +50,24 @@ bool HasTickedEntry(const GaugeList& list)
     return false;
 }
 
-void RenderUsageTable(const GaugeUsageTable& table, GaugeList& list)
+void RenderUsageTable(const FileSystem& fileSystem, const GaugeUsageTable& table, GaugeList& list,
+                      TickedGauges ticked)
 {
+    // The table's own texts, which stay put while it is not changed.
+    using Row = std::pair<const std::string*, const std::string*>;
+    std::vector<Row> rows;
+    rows.reserve(table.Size());
+    table.ForEach([&rows](const std::string& key, const std::string& users) { rows.emplace_back(&key, &users); });
+    std::sort(rows.begin(), rows.end(),
+              [&fileSystem](const Row& a, const Row& b) { return fileSystem.NamePrecedes(*a.first, *b.first); });
     list.SuspendRedraw();
     list.Clear();
-    table.ForEach([&list](const std::string& key, const std::string& users) {
-        GaugeList::Entry entry = list.AppendUsage(key, users);
-        if (users.empty())
+    for (const auto& [key, users] : rows) {
+        GaugeList::Entry entry = list.AppendUsage(*key, *users);
+        if (users->empty() == (ticked == TickedGauges::Unused))
             list.SetChecked(entry);
-    });
+    }
     list.ResumeRedraw();
-    list.SortByLabel();
 }
 
 }  // namespace dalvorn

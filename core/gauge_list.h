@@ -9,6 +9,7 @@
 
 namespace dalvorn {
 
+class FileSystem;
 class GaugeUsageTable;
 
 class GaugeList {
@@ -24,7 +25,6 @@ public:
     // keeps them unchanged for the list's life (MemoryGaugeList::Texts).
     virtual Entry AppendUsage(const std::string& key, const std::string& users);
     virtual void SetChecked(Entry entry) = 0;
-    virtual void SortByLabel() = 0;
     virtual std::size_t Count() const = 0;
     virtual Entry First() const = 0;
     virtual Entry Next(Entry entry) const = 0;
@@ -51,8 +51,14 @@ bool LabelNamesUsers(const std::string& label);
 // True when some entry is ticked.
 bool HasTickedEntry(const GaugeList& list);
 
-// Refills the list from the table: one entry per gauge, unused ones ticked,
-// sorted by label, repainted once.
-void RenderUsageTable(const GaugeUsageTable& table, GaugeList& list);
+// Which entries a refill ticks: the unused gauges, to be moved away, or the
+// used ones, to be brought back.
+enum class TickedGauges { Unused, Used };
+
+// Refills the list from the table: one entry per gauge, ticked as asked, in
+// the file system's order of the keys (the order of the labels, since a key
+// holds no character below the blank that follows it), repainted once.
+void RenderUsageTable(const FileSystem& fileSystem, const GaugeUsageTable& table, GaugeList& list,
+                      TickedGauges ticked = TickedGauges::Unused);
 
 }  // namespace dalvorn

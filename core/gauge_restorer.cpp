@@ -110,19 +110,6 @@ bool ScanUnusedGauges(const FileSystem& fileSystem, OwnerWindow& owner, const st
     }
 }
 
-void RenderRestoreList(const GaugeUsageTable& table, GaugeList& list)
-{
-    list.SuspendRedraw();
-    list.Clear();
-    table.ForEach([&list](const std::string& key, const std::string& users) {
-        GaugeList::Entry entry = list.AppendUsage(key, users);
-        if (!users.empty())
-            list.SetChecked(entry);
-    });
-    list.ResumeRedraw();
-    list.SortByLabel();
-}
-
 std::size_t RestoreSelectedGauges(FileSystem& fileSystem, OwnerWindow& owner, const std::string& folderText,
                                   GaugeList& list)
 {

@@ -37,10 +37,6 @@ RestoreResult RestoreGauges(FileSystem& fileSystem, const std::string& folderTex
 bool ScanUnusedGauges(const FileSystem& fileSystem, OwnerWindow& owner, const std::string& folderText,
                       GaugeUsageTable& table);
 
-// Fills the list from the table, sorted by label, with the gauges that some
-// panel uses ticked: those aircraft lack them now.
-void RenderRestoreList(const GaugeUsageTable& table, GaugeList& list);
-
 // The Restore Selected command: moves every ticked gauge from gauges\unused
 // back into gauges in list order, taking restored ones off the list, and
 // reports the counts. The first failure ends the pass without a report.

@@ -1,45 +1,6 @@
 #include "memory_gauge_list.h"
 
-#include "text_case.h"
-
 namespace dalvorn {
-
-namespace {
-
-unsigned char FoldedByte(char byte)
-{
-    return static_cast<unsigned char>(AsciiLower(byte));
-}
-
-// Byte after byte of two labels held in pieces, as if each were one text:
-// true when `a` sorts before `b`, letter case aside.
-bool LessIgnoringCase(const LabelPieces& a, const LabelPieces& b)
-{
-    std::size_t pieceA = 0, offsetA = 0, pieceB = 0, offsetB = 0;
-    for (;;) {
-        while (pieceA < a.size() && offsetA == a[pieceA].size())
-            ++pieceA, offsetA = 0;
-        while (pieceB < b.size() && offsetB == b[pieceB].size())
-            ++pieceB, offsetB = 0;
-        if (pieceB == b.size())
-            return false;
-        if (pieceA == a.size())
-            return true;
-        const unsigned char byteA = FoldedByte(a[pieceA][offsetA++]);
-        const unsigned char byteB = FoldedByte(b[pieceB][offsetB++]);
-        if (byteA != byteB)
-            return byteA < byteB;
-    }
-}
-
-}  // namespace
-
-LabelPieces MemoryGaugeList::Item::Pieces() const
-{
-    if (borrowed)
-        return GaugeLabelPieces(borrowedKey, borrowedUsers);
-    return {label, {}, {}, {}};
-}
 
 void MemoryGaugeList::Clear()
 {
@@ -79,12 +40,6 @@ void MemoryGaugeList::SetChecked(Entry entry)
 void MemoryGaugeList::SetChecked(Entry entry, bool checked)
 {
     static_cast<Item*>(entry)->checked = checked;
-}
-
-void MemoryGaugeList::SortByLabel()
-{
-    // std::list::sort relinks nodes, so entry handles stay valid.
-    items_.sort([](const Item& a, const Item& b) { return LessIgnoringCase(a.Pieces(), b.Pieces()); });
 }
 
 std::size_t MemoryGaugeList::Count() const

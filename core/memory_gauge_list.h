@@ -23,7 +23,6 @@ public:
     Entry Append(const std::string& label) override;
     Entry AppendUsage(const std::string& key, const std::string& users) override;
     void SetChecked(Entry entry) override;
-    void SortByLabel() override;
     std::size_t Count() const override;
     Entry First() const override;
     Entry Next(Entry entry) const override;
@@ -46,9 +45,7 @@ private:
         std::string_view borrowedUsers;
         bool borrowed = false;
         bool checked = false;
-        Items::iterator self;  // list iterators survive sorting and other deletions
-
-        LabelPieces Pieces() const;
+        Items::iterator self;  // list iterators survive other deletions
     };
 
     Entry Add(Item item);

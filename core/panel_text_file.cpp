@@ -8,6 +8,7 @@ namespace dalvorn {
 namespace {
 
 const char kUtf16LeMark[] = "\xFF\xFE";
+const char kUtf16BeMark[] = "\xFE\xFF";
 const char kUtf8Mark[] = "\xEF\xBB\xBF";
 const std::size_t kLongestMark = sizeof(kUtf8Mark) - 1;
 const std::size_t kRawChunkSize = 32 * 1024;
@@ -31,9 +32,11 @@ PanelTextFile::PanelTextFile(std::unique_ptr<ReadableFile> file)
         }
         pending_.append(start, got);
     }
-    if (StartsWith(pending_, kUtf16LeMark)) {
+    const bool bigEndian = StartsWith(pending_, kUtf16BeMark);
+    if (bigEndian || StartsWith(pending_, kUtf16LeMark)) {
         utf16_ = true;
         encoding_ = PanelTextEncoding::Utf8;
+        decoder_.SetByteOrder(bigEndian ? Utf16Decoder::ByteOrder::BigEndian : Utf16Decoder::ByteOrder::LittleEndian);
         const std::string rest = pending_.substr(std::strlen(kUtf16LeMark));
         pending_.clear();
         decoder_.Decode(rest.data(), rest.size(), pending_);

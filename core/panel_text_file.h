@@ -1,8 +1,8 @@
 #pragma once
-// A panel file as 8-bit text. A file that begins with the UTF-16LE mark
-// (FF FE) is decoded to UTF-8; one that begins with the UTF-8 mark has the
-// mark skipped; any other file is text in the Windows code page, passed on
-// as it is.
+// A panel file as 8-bit text. A file that begins with a UTF-16 mark (FF FE
+// little-endian, FE FF big-endian) is decoded to UTF-8; one that begins with
+// the UTF-8 mark has the mark skipped; any other file is text in the Windows
+// code page, passed on as it is.
 
 #include <memory>
 #include <string>
@@ -30,7 +30,7 @@ private:
     PanelTextEncoding encoding_ = PanelTextEncoding::CodePage;
     bool utf16_ = false;
     bool endOfFile_ = false;
-    Utf16LeDecoder decoder_;
+    Utf16Decoder decoder_;
     std::string pending_;  // text read ahead or decoded, not yet delivered
     std::size_t pendingStart_ = 0;
 };

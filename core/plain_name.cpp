@@ -9,6 +9,11 @@ namespace dalvorn {
 
 namespace {
 
+bool IsSeparator(char c)
+{
+    return c == '\\' || c == '/';
+}
+
 bool IsForbiddenCharacter(char c)
 {
     static const std::string_view kForbidden = "\\/:*?\"<>|";
@@ -17,12 +22,12 @@ bool IsForbiddenCharacter(char c)
 
 // The second byte of a double-byte character may be any byte, a backslash
 // included, and is part of the character.
-bool HasForbiddenCharacter(const FileSystem& fileSystem, std::string_view name)
+bool HasCharacter(const FileSystem& fileSystem, std::string_view name, bool (*isSought)(char))
 {
     for (std::size_t i = 0; i < name.size(); ++i) {
         if (fileSystem.IsLeadByte(name[i]) && i + 1 < name.size())
             ++i;
-        else if (IsForbiddenCharacter(name[i]))
+        else if (isSought(name[i]))
             return true;
     }
     return false;
@@ -49,12 +54,19 @@ bool IsPlainName(const FileSystem& fileSystem, std::string_view name)
 {
     if (name.empty() || name == "." || name == ".." || name.back() == '.' || name.back() == ' ')
         return false;
-    return !HasForbiddenCharacter(fileSystem, name) && !IsDeviceName(name);
+    return !HasCharacter(fileSystem, name, IsForbiddenCharacter) && !IsDeviceName(name);
 }
 
 bool HasPlainName(const FileSystem& fileSystem, const DirectoryEntry& entry)
 {
     return entry.nameIsExact && IsPlainName(fileSystem, entry.name);
+}
+
+bool StaysInItsFolder(const FileSystem& fileSystem, const DirectoryEntry& entry)
+{
+    const std::string& name = entry.name;
+    return entry.nameIsExact && !name.empty() && name != "." && name != ".." &&
+           !HasCharacter(fileSystem, name, IsSeparator);
 }
 
 }  // namespace dalvorn

@@ -19,4 +19,10 @@ bool IsPlainName(const FileSystem& fileSystem, std::string_view name);
 // stand-in the code page made up.
 bool HasPlainName(const FileSystem& fileSystem, const DirectoryEntry& entry);
 
+// A listed entry whose name, appended to its folder's path, leads to that
+// entry and nowhere else: the entry's own name, not empty, "." or "..", and
+// holding neither separator. Folders that are only read need no more: the
+// platform opens "Con.Air", "Cessna " and "aux" beneath "Aircraft".
+bool StaysInItsFolder(const FileSystem& fileSystem, const DirectoryEntry& entry);
+
 }  // namespace dalvorn

@@ -1,13 +1,59 @@
 #include "text_case.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <iterator>
+
+#include "text_encoding.h"
 
 namespace dalvorn {
 
 namespace {
 
-// The length of the well-formed UTF-8 sequence at `at`, or 0.
+struct NameCase {
+    char16_t character;
+    char16_t spelling;
+};
+
+const NameCase kNameCases[] = {
+#include "windows_name_case.inc"
+};
+
+char32_t SpellingOfCaseClass(char32_t character)
+{
+    const auto found = std::lower_bound(std::begin(kNameCases), std::end(kNameCases), character,
+                                        [](const NameCase& entry, char32_t sought) { return entry.character < sought; });
+    return found != std::end(kNameCases) && found->character == character ? found->spelling : character;
+}
+
+const std::uint64_t kEveryByte = 0x0101010101010101u;
+const std::uint64_t kEveryHighBit = 0x80 * kEveryByte;
+
+std::uint64_t LoadWord(const char* bytes)
+{
+    std::uint64_t word;
+    std::memcpy(&word, bytes, sizeof word);
+    return word;
+}
+
+void StoreWord(char* bytes, std::uint64_t word)
+{
+    std::memcpy(bytes, &word, sizeof word);
+}
+
+// Lowers the capitals among eight ASCII bytes at once: adding 0x80 - 'A' sets
+// the high bit of the bytes from 'A' up, adding 0x80 - 'Z' - 1 that of the
+// bytes above 'Z', and no byte below 0x80 carries into the next.
+std::uint64_t LowerAsciiWord(std::uint64_t word)
+{
+    const std::uint64_t fromA = word + (0x80 - 'A') * kEveryByte;
+    const std::uint64_t aboveZ = word + (0x80 - 'Z' - 1) * kEveryByte;
+    return word | ((fromA & ~aboveZ & kEveryHighBit) >> 2);
+}
+
+}  // namespace
+
 std::size_t Utf8SequenceLength(std::string_view text, std::size_t at)
 {
     const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
@@ -38,49 +84,14 @@ std::size_t Utf8SequenceLength(std::string_view text, std::size_t at)
     return length;
 }
 
-// Folds the two-byte UTF-8 letter at `at` when it is a capital of the
-// Windows-1252 code page: the Latin-1 capitals U+00C0 to U+00DE (without
-// U+00D7, the multiplication sign), and Š, Œ, Ž, Ÿ.
-void FoldWindows1252Capital(std::string& name, std::size_t at)
+char32_t DecodeUtf8Sequence(std::string_view sequence)
 {
-    const auto lead = static_cast<unsigned char>(name[at]);
-    const auto tail = static_cast<unsigned char>(name[at + 1]);
-    if (lead == 0xC3 && tail >= 0x80 && tail <= 0x9E && tail != 0x97) {
-        name[at + 1] = static_cast<char>(tail + 0x20);
-    } else if (lead == 0xC5 && (tail == 0xA0 || tail == 0x92 || tail == 0xBD)) {
-        name[at + 1] = static_cast<char>(tail + 1);
-    } else if (lead == 0xC5 && tail == 0xB8) {
-        name[at] = '\xC3';
-        name[at + 1] = '\xBF';
-    }
+    static const unsigned char kLeadBits[] = {0, 0x7F, 0x1F, 0x0F, 0x07};
+    char32_t character = static_cast<unsigned char>(sequence[0]) & kLeadBits[sequence.size()];
+    for (std::size_t i = 1; i < sequence.size(); ++i)
+        character = character << 6 | (static_cast<unsigned char>(sequence[i]) & 0x3F);
+    return character;
 }
-
-const std::uint64_t kEveryByte = 0x0101010101010101u;
-const std::uint64_t kEveryHighBit = 0x80 * kEveryByte;
-
-std::uint64_t LoadWord(const char* bytes)
-{
-    std::uint64_t word;
-    std::memcpy(&word, bytes, sizeof word);
-    return word;
-}
-
-void StoreWord(char* bytes, std::uint64_t word)
-{
-    std::memcpy(bytes, &word, sizeof word);
-}
-
-// Lowers the capitals among eight ASCII bytes at once: adding 0x80 - 'A' sets
-// the high bit of the bytes from 'A' up, adding 0x80 - 'Z' - 1 that of the
-// bytes above 'Z', and no byte below 0x80 carries into the next.
-std::uint64_t LowerAsciiWord(std::uint64_t word)
-{
-    const std::uint64_t fromA = word + (0x80 - 'A') * kEveryByte;
-    const std::uint64_t aboveZ = word + (0x80 - 'Z' - 1) * kEveryByte;
-    return word | ((fromA & ~aboveZ & kEveryHighBit) >> 2);
-}
-
-}  // namespace
 
 bool IsAscii(std::string_view text)
 {
@@ -128,20 +139,13 @@ void FoldNameCaseInPlace(std::string& name)
 {
     if (LowerCaseIfAscii(name))
         return;
-    if (IsValidUtf8(name)) {
-        for (std::size_t i = 0; i < name.size(); ++i) {
-            name[i] = AsciiLower(name[i]);
-            // Valid UTF-8: these leads begin two-byte letters.
-            if (name[i] == '\xC3' || name[i] == '\xC5')
-                FoldWindows1252Capital(name, i++);
-        }
-        return;
-    }
-    bool afterAscii = true;
-    for (char& c : name) {
-        if (afterAscii)
-            c = AsciiLower(c);
-        afterAscii = static_cast<unsigned char>(c) < 0x80;
+    const std::string utf8 = IsValidUtf8(name) ? name : Windows1252ToUtf8(name);
+    const std::string_view text(utf8);
+    name.clear();
+    for (std::size_t at = 0; at < text.size();) {
+        const std::size_t length = Utf8SequenceLength(text, at);
+        AppendUtf8(SpellingOfCaseClass(DecodeUtf8Sequence(text.substr(at, length))), name);
+        at += length;
     }
 }
 

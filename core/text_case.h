@@ -40,12 +40,18 @@ bool LowerCaseIfAscii(std::string& text);
 // surrogates, nothing beyond U+10FFFF).
 bool IsValidUtf8(std::string_view text);
 
+// The length of the well-formed UTF-8 sequence at `at`, or 0.
+std::size_t Utf8SequenceLength(std::string_view text, std::size_t at);
+
+// The character of a well-formed UTF-8 sequence.
+char32_t DecodeUtf8Sequence(std::string_view sequence);
+
 // Reduces a name, in place, to one spelling per case-insensitive equivalence
-// class, as the Linux file system compares names. ASCII letters are folded to
-// lower case, and in a name that is valid UTF-8 the other letters of the
-// Windows-1252 code page too (À to Þ, not ×; Š, Œ, Ž, Ÿ). A name that is no valid UTF-8 is text in an unknown encoding,
-// where a byte after a non-ASCII byte may be the second half of a character:
-// only ASCII letters that follow an ASCII byte (or start the name) are folded.
+// class, as the native build compares names, in UTF-8. Every character that
+// Windows' file lookup takes for a character of Windows-1252 in the other
+// letter case (Ƒ for ƒ, Ÿ for ÿ) is spelt as the Windows build's keys spell
+// that class (windows_name_case.inc). A name that is no valid UTF-8 is read
+// as Windows-1252, as copies from old archives are written.
 void FoldNameCaseInPlace(std::string& name);
 
 // The folded spelling of a name: equal folds mean the same entry.
@@ -59,8 +65,7 @@ inline std::string FoldNameCase(std::string_view name)
 // True when the file system takes the two names for the same entry.
 inline bool SameNameIgnoringCase(std::string_view left, std::string_view right)
 {
-    // Folding keeps a name's length.
-    return left.size() == right.size() && FoldNameCase(left) == FoldNameCase(right);
+    return FoldNameCase(left) == FoldNameCase(right);
 }
 
 }  // namespace dalvorn

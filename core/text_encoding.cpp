@@ -1,5 +1,8 @@
 #include "text_encoding.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "text_case.h"
 
 namespace dalvorn {
@@ -14,6 +17,32 @@ const char16_t kWindows1252High[32] = {
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
+
+struct BestFit {
+    char16_t character;
+    unsigned char byte;
+};
+
+const BestFit kBestFits[] = {
+#include "windows_1252_best_fit.inc"
+};
+
+char32_t Windows1252Character(unsigned char byte)
+{
+    return byte >= 0x80 && byte < 0xA0 ? kWindows1252High[byte - 0x80] : byte;
+}
+
+// The character itself when Windows-1252 has it, else its best fit, else '?'.
+char32_t Windows1252Spelling(char32_t character)
+{
+    if (character < 0x80 || (character >= 0xA0 && character <= 0xFF))
+        return character;
+    if (std::find(std::begin(kWindows1252High), std::end(kWindows1252High), character) != std::end(kWindows1252High))
+        return character;
+    const auto found = std::lower_bound(std::begin(kBestFits), std::end(kBestFits), character,
+                                        [](const BestFit& entry, char32_t sought) { return entry.character < sought; });
+    return found != std::end(kBestFits) && found->character == character ? Windows1252Character(found->byte) : '?';
+}
 
 bool IsHighSurrogate(char16_t unit)
 {
@@ -52,35 +81,60 @@ std::string Windows1252ToUtf8(std::string_view text)
         return std::string(text);
     std::string utf8;
     utf8.reserve(text.size());
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        AppendUtf8(byte >= 0x80 && byte < 0xA0 ? kWindows1252High[byte - 0x80] : byte, utf8);
-    }
+    for (const char c : text)
+        AppendUtf8(Windows1252Character(static_cast<unsigned char>(c)), utf8);
     return utf8;
+}
+
+std::string Windows1252BestFit(std::string_view utf8)
+{
+    if (IsAscii(utf8))
+        return std::string(utf8);
+    std::string spelt;
+    spelt.reserve(utf8.size());
+    for (std::size_t at = 0; at < utf8.size();) {
+        const std::size_t length = Utf8SequenceLength(utf8, at);
+        if (length == 0) {
+            spelt += '?';
+            ++at;
+            continue;
+        }
+        const char32_t character = DecodeUtf8Sequence(utf8.substr(at, length));
+        // Beyond U+FFFF a character takes two UTF-16 units.
+        if (character > 0xFFFF)
+            spelt += '?';
+        AppendUtf8(Windows1252Spelling(character), spelt);
+        at += length;
+    }
+    return spelt;
 }
 
 std::string Utf8FromPanelText(PanelTextEncoding encoding, const std::string& text)
 {
-    return encoding == PanelTextEncoding::CodePage ? Windows1252ToUtf8(text) : text;
+    return encoding == PanelTextEncoding::CodePage ? Windows1252ToUtf8(text) : Windows1252BestFit(text);
 }
 
-void Utf16LeDecoder::Decode(const char* bytes, std::size_t count, std::string& utf8)
+void Utf16Decoder::Decode(const char* bytes, std::size_t count, std::string& utf8)
 {
+    const auto byte = [bytes](std::size_t at) { return static_cast<unsigned char>(bytes[at]); };
     std::size_t at = 0;
     if (pendingByte_ >= 0 && count > 0) {
-        TakeUnit(static_cast<char16_t>(pendingByte_ | static_cast<unsigned char>(bytes[0]) << 8), utf8);
+        TakeBytes(static_cast<unsigned char>(pendingByte_), byte(0), utf8);
         pendingByte_ = -1;
         at = 1;
     }
     for (; at + 1 < count; at += 2)
-        TakeUnit(static_cast<char16_t>(static_cast<unsigned char>(bytes[at]) |
-                                       static_cast<unsigned char>(bytes[at + 1]) << 8),
-                 utf8);
+        TakeBytes(byte(at), byte(at + 1), utf8);
     if (at < count)
         pendingByte_ = static_cast<unsigned char>(bytes[at]);
 }
 
-void Utf16LeDecoder::Finish(std::string& utf8)
+void Utf16Decoder::TakeBytes(unsigned char first, unsigned char second, std::string& utf8)
+{
+    TakeUnit(static_cast<char16_t>(bigEndian_ ? first << 8 | second : second << 8 | first), utf8);
+}
+
+void Utf16Decoder::Finish(std::string& utf8)
 {
     if (pendingHighSurrogate_ != 0 || pendingByte_ >= 0)
         AppendUtf8(kReplacementCharacter, utf8);
@@ -88,7 +142,7 @@ void Utf16LeDecoder::Finish(std::string& utf8)
     pendingByte_ = -1;
 }
 
-void Utf16LeDecoder::TakeUnit(char16_t unit, std::string& utf8)
+void Utf16Decoder::TakeUnit(char16_t unit, std::string& utf8)
 {
     if (pendingHighSurrogate_ != 0) {
         if (IsLowSurrogate(unit)) {

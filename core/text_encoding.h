@@ -17,21 +17,34 @@ void AppendUtf8(char32_t codePoint, std::string& out);
 // Windows converts them.
 std::string Windows1252ToUtf8(std::string_view text);
 
-// Panel text in UTF-8: text in the Windows code page read as Windows-1252.
+// UTF-8 text as Windows spells it in Windows-1252, given in UTF-8: every
+// character the code page lacks becomes the one WideCharToMultiByte puts in
+// its place ("ź" becomes "z", "Ａ" "A"; windows_1252_best_fit.inc), or "?"
+// where it puts none (one for each UTF-16 unit, and for each byte that is no
+// UTF-8).
+std::string Windows1252BestFit(std::string_view utf8);
+
+// Panel text in UTF-8, spelt as the Windows build spells names: text in the
+// Windows code page read as Windows-1252, Unicode text through its best fit.
 std::string Utf8FromPanelText(PanelTextEncoding encoding, const std::string& text);
 
-// Decodes UTF-16LE delivered in pieces of any size, a code unit or a
-// surrogate pair split between two pieces included. Unpaired surrogates and
-// a final odd byte become U+FFFD.
-class Utf16LeDecoder {
+// Decodes UTF-16 of either byte order delivered in pieces of any size, a
+// code unit or a surrogate pair split between two pieces included.
+// Unpaired surrogates and a final odd byte become U+FFFD.
+class Utf16Decoder {
 public:
+    enum class ByteOrder { LittleEndian, BigEndian };
+
+    void SetByteOrder(ByteOrder order) { bigEndian_ = order == ByteOrder::BigEndian; }
     void Decode(const char* bytes, std::size_t count, std::string& utf8);
     // Flushes what a last piece left unfinished.
     void Finish(std::string& utf8);
 
 private:
     void TakeUnit(char16_t unit, std::string& utf8);
+    void TakeBytes(unsigned char first, unsigned char second, std::string& utf8);
 
+    bool bigEndian_ = false;
     int pendingByte_ = -1;
     char16_t pendingHighSurrogate_ = 0;
 };

@@ -1,5 +1,6 @@
 #include "restore_dialog.h"
 
+#include "core/gauge_list.h"
 #include "core/gauge_restorer.h"
 #include "framework/cmd_ui.h"
 #include "framework/data_exchange.h"
@@ -40,7 +41,7 @@ BOOL CRestoreDialog::OnInitDialog()
     // As in the main dialog: set before anything is listed, so that no
     // early tick is lost.
     m_gaugeTree.ModifyStyle(0, TVS_CHECKBOXES);
-    dalvorn::RenderRestoreList(m_usage, m_gaugeList);
+    dalvorn::RenderUsageTable(m_fileSystem, m_usage, m_gaugeList, dalvorn::TickedGauges::Used);
     return TRUE;
 }
 

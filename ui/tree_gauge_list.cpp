@@ -15,11 +15,6 @@ void TreeGaugeList::SetChecked(Entry entry)
     m_tree.SetCheck(Item(entry), TRUE);
 }
 
-void TreeGaugeList::SortByLabel()
-{
-    m_tree.SortChildren(nullptr);
-}
-
 std::size_t TreeGaugeList::Count() const
 {
     return m_tree.GetCount();

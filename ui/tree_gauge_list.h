@@ -12,7 +12,6 @@ public:
     void Clear() override;
     Entry Append(const std::string& label) override;
     void SetChecked(Entry entry) override;
-    void SortByLabel() override;
     std::size_t Count() const override;
     Entry First() const override;
     Entry Next(Entry entry) const override;

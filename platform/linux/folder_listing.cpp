@@ -4,7 +4,9 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <iterator>
+#include <system_error>
 
 #include "directory_handle.h"
 #include "name_order.h"
@@ -44,8 +46,11 @@ bool NamePrecedes(const DirectoryEntry& left, const DirectoryEntry& right)
 std::optional<std::vector<DirectoryEntry>> ListFolder(const std::string& folder, const std::string& pattern)
 {
     DirectoryHandle directory(folder);
-    if (!directory.IsOpen())
-        return std::nullopt;
+    if (!directory.IsOpen()) {
+        if (directory.Error() == ENOENT || directory.Error() == ENOTDIR)
+            return std::nullopt;
+        throw FileException(folder, std::generic_category().message(directory.Error()));
+    }
     // "." and ".." are kept apart and put first, which spares the sort
     // testing for them in every comparison.
     std::vector<DirectoryEntry> entries;
@@ -54,6 +59,8 @@ std::optional<std::vector<DirectoryEntry>> ListFolder(const std::string& folder,
         if (MatchesWildcard(entry->d_name, pattern))
             (IsDotEntry(entry->d_name) ? dots : entries).push_back(EntryOf(directory.Descriptor(), *entry));
     }
+    if (directory.Error() != 0)
+        throw FileException(folder, std::generic_category().message(directory.Error()));
     std::sort(dots.begin(), dots.end(), NamePrecedes);
     std::sort(entries.begin(), entries.end(), NamePrecedes);
     entries.insert(entries.begin(), std::make_move_iterator(dots.begin()), std::make_move_iterator(dots.end()));

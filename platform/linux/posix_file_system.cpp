@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <system_error>
 
 #include "case_insensitive_path.h"
 #include "core/text_case.h"
@@ -84,15 +83,6 @@ MoveOutcome OutcomeOfFailedRename(int error)
     }
 }
 
-// A folder that may exist but lies deeper than any path can reach must not
-// pass for an empty one: the panels in it would go unseen.
-void RequireReachable(const std::string& folder)
-{
-    struct stat status;
-    if (lstat(folder.c_str(), &status) != 0 && errno == ENAMETOOLONG)
-        throw FileException(folder, std::generic_category().message(ENAMETOOLONG));
-}
-
 }  // namespace
 
 bool PosixFileSystem::Exists(const std::string& path) const
@@ -109,7 +99,6 @@ void PosixFileSystem::Enumerate(const std::string& folder, const std::string& pa
     // looked up without regard to case.
     std::optional<std::vector<DirectoryEntry>> entries = ListFolder(folder, pattern);
     if (!entries) {
-        RequireReachable(folder);
         const std::optional<std::string> diskPath = ResolvePathIgnoringCase(folder);
         if (!diskPath || *diskPath == folder)
             return;
@@ -137,10 +126,13 @@ MoveOutcome PosixFileSystem::Move(const std::string& from, const std::string& to
     const std::optional<std::string> sourcePath = ResolvePathIgnoringCase(from, &index_);
     if (!sourcePath)
         return MoveOutcome::Refused(MoveOutcome::Status::SourceMissing);
-    const std::optional<PathParts> destination = ResolveParentIgnoringCase(to, &index_);
+    std::optional<PathParts> destination = ResolveParentIgnoringCase(to, &index_);
     if (!destination || IsDotEntry(destination->name))
         return MoveOutcome::FailedBecause("the destination folder does not exist");
     const PathParts source = SplitLastComponent(*sourcePath);
+    // A name that is no UTF-8 keeps its bytes; its key spells it in UTF-8.
+    if (!IsValidUtf8(source.name) && SameNameIgnoringCase(source.name, destination->name))
+        destination->name = source.name;
     const std::vector<std::string> inTheWay = EntriesInTheWay(source, *destination, index_);
     if (DestinationIsSource(source, *destination, index_))
         return MoveOutcome::Refused(MoveOutcome::Status::DestinationIsSource);

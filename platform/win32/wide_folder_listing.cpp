@@ -58,6 +58,13 @@ DirectoryEntry EntryOf(const std::wstring& folder, const WIN32_FIND_DATAW& found
     return entry;
 }
 
+// The errors that say there is no such folder, or nothing in it matches.
+bool MeansNothingThere(DWORD error)
+{
+    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND || error == ERROR_DIRECTORY ||
+           error == ERROR_INVALID_NAME || error == ERROR_NO_MORE_FILES;
+}
+
 }  // namespace
 
 void ListWideFolder(const std::string& folder, const std::string& pattern, const FileSystem::EntryVisitor& visit)
@@ -71,13 +78,17 @@ void ListWideFolder(const std::string& folder, const std::string& pattern, const
     WIN32_FIND_DATAW found;
     FindHandle find(FindFirstFileW(search.c_str(), &found));
     if (!find.IsValid()) {
-        if (GetLastError() == ERROR_FILENAME_EXCED_RANGE)
-            throw FileException(folder, Win32ErrorText(ERROR_FILENAME_EXCED_RANGE));
-        return;
+        const DWORD error = GetLastError();
+        if (MeansNothingThere(error))
+            return;
+        throw FileException(folder, Win32ErrorText(error));
     }
     do {
         visit(EntryOf(wideFolder, found));
     } while (FindNextFileW(find.Get(), &found));
+    const DWORD error = GetLastError();
+    if (error != ERROR_NO_MORE_FILES)
+        throw FileException(folder, Win32ErrorText(error));
 }
 
 }  // namespace dalvorn

@@ -8,8 +8,9 @@ namespace dalvorn {
 
 // Visits the entries of an ANSI-named folder that match the pattern, listed
 // through the wide functions so that each name can be checked to convert
-// back from the ANSI code page to the characters on disk. Like
-// FindFirstFileA, lists nothing when the search path exceeds MAX_PATH.
+// back from the ANSI code page to the characters on disk. A folder that is
+// there but cannot be listed raises FileException, as Enumerate says, and so
+// does a search path beyond MAX_PATH, where FindFirstFileA would fail.
 void ListWideFolder(const std::string& folder, const std::string& pattern, const FileSystem::EntryVisitor& visit);
 
 }  // namespace dalvorn

@@ -94,6 +94,16 @@ bool Win32FileSystem::EndsWithSeparator(const std::string& text) const
     return last == begin + text.size() - 1 && *last == '\\';
 }
 
+bool Win32FileSystem::NamePrecedes(const std::string& left, const std::string& right) const
+{
+    // ASCII is in that order byte by byte; other text is compared as its
+    // UTF-16 units, whose order is that of the characters the code page
+    // can spell.
+    if (IsAscii(left) && IsAscii(right))
+        return left < right;
+    return WideFromCodePage(CP_ACP, left) < WideFromCodePage(CP_ACP, right);
+}
+
 std::unique_ptr<FileSystem> CreateNativeFileSystem()
 {
     return std::make_unique<Win32FileSystem>();

@@ -20,6 +20,7 @@ public:
     bool IsLeadByte(char byte) const override;
     std::string NameTextFromPanelText(PanelTextEncoding encoding, const std::string& text) const override;
     bool EndsWithSeparator(const std::string& text) const override;
+    bool NamePrecedes(const std::string& left, const std::string& right) const override;
 };
 
 }  // namespace dalvorn

@@ -76,7 +76,7 @@ TEST(AircraftWalk, FolderThatListsNothingStillHasItsPanelLookedUp)
     // A folder that cannot be listed may still let a file in it be opened.
     ScriptedFileSystem files;
     files.list = [](const std::string&) { return std::vector<DirectoryEntry>{}; };
-    files.isFile = [](const std::string& path) { return path == "air/c172/panel.cfg"; };
+    files.isFile = [](const std::string& path) { return path == "air/c172/panel.cfg" || path == "air/c172"; };
     files.identify = [](const std::string&) { return std::nullopt; };
     files.panelText = "gauge00=hidden,1\n";
     GaugeUsageTable table;

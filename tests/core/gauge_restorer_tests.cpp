@@ -61,7 +61,7 @@ protected:
         GaugeUsageTable usage;
         if (!ScanUnusedGauges(Files(), owner, tree.Root(), usage))
             return false;
-        RenderRestoreList(usage, list);
+        RenderUsageTable(Files(), usage, list, TickedGauges::Used);
         return true;
     }
     std::size_t Restore() { return RestoreSelectedGauges(Files(), owner, tree.Root(), list); }

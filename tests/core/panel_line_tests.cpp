@@ -37,6 +37,11 @@ const LineCase kLineCases[] = {
     {"gauge", "gauge.gau"},
     {"gauge01,x=y,1", "y.gau"},
     {"gauge00=,1", ".gau"},
+    {std::string("gauge00=Cess\0na!x,1", 20), "cess.gau"},  // a NUL ends the text
+    {std::string("gauge00=Cessna \0,x=y,1", 22), "cessna.gau"},
+    {std::string("gauge00\0=Cessna,1", 18), "gauge00.gau"},
+    {std::string("gauge00=Cessna,1\0=x", 20), "cessna.gau"},
+    {std::string("gau\0ge00=Cessna,1", 18), "-"},
     {"gauge00=" + kBlanks + "Cessna" + kBlanks + "\t!x", "cessna.gau"},
     {"gauge" + kTooLong + "=Cessna,1", "cessna.gau"},
     {"gauge00=" + kTooLong + ",1", "-"},

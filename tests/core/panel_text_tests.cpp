@@ -5,11 +5,13 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 
 #ifdef _WIN32
 #include <windows.h>
 #endif
 
+#include "core/text_encoding.h"
 #include "support/simulator_fixture.h"
 
 namespace dalvorn {
@@ -24,14 +26,38 @@ const char kAergerKey[] = "\xC3\xA4rger.gau";
 const char kEcoleKey[] = "\xC3\xA9" "cole.gau";
 #endif
 
-std::string Utf16LeWithMark(const std::u16string& text)
+std::string Utf16WithMark(const std::u16string& text, bool bigEndian)
 {
-    std::string bytes = "\xFF\xFE";
+    std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
     for (const char16_t unit : text) {
-        bytes += static_cast<char>(unit & 0xFF);
-        bytes += static_cast<char>(unit >> 8);
+        const char low = static_cast<char>(unit & 0xFF);
+        const char high = static_cast<char>(unit >> 8);
+        bytes += bigEndian ? high : low;
+        bytes += bigEndian ? low : high;
     }
     return bytes;
+}
+
+std::string Utf16LeWithMark(const std::u16string& text)
+{
+    return Utf16WithMark(text, false);
+}
+
+std::string Utf8(const std::u16string& text)
+{
+    std::string utf8;
+    for (const char16_t unit : text)
+        AppendUtf8(unit, utf8);
+    return utf8;
+}
+
+bool CodePageIsNot1252()
+{
+#ifdef _WIN32
+    return GetACP() != 1252;
+#else
+    return false;
+#endif
 }
 
 // A gauge file named in UTF-8, created under that name on either platform.
@@ -44,10 +70,8 @@ using PanelText = test_support::SimulatorFixture;
 
 TEST_F(PanelText, EveryEncodingNamesGaugesInTheOtherLetterCase)
 {
-#ifdef _WIN32
-    if (GetACP() != 1252)
-        GTEST_SKIP() << "the panel's letters are spelt for Windows-1252, not code page " << GetACP();
-#endif
+    if (CodePageIsNot1252())
+        GTEST_SKIP() << "the panel's letters are spelt for Windows-1252";
     tree.AddGauge("Cessna.GAU");
     tree.AddGauge("unused.gau");
     AddGaugeNamedInUtf8(tree, "\xC3\x84rger.gau");
@@ -62,6 +86,50 @@ TEST_F(PanelText, EveryEncodingNamesGaugesInTheOtherLetterCase)
     EXPECT_EQ(table.Users(kAergerKey), "ansi, utf8");
     EXPECT_EQ(table.Users(kEcoleKey), "ansi, utf16");
     EXPECT_EQ(table.Users("unused.gau"), "");
+}
+
+// Unicode panels name gauges as the simulator's ANSI file calls spell them:
+// each character Windows-1252 lacks becomes its best fit. Every build reads
+// these names alike, from panels in each Unicode encoding.
+TEST_F(PanelText, UnicodeNamesAreSpeltWithWindowsBestFit)
+{
+    if (CodePageIsNot1252())
+        GTEST_SKIP() << "the best fit is Windows-1252's";
+    const struct {
+        std::u16string panelName;
+        const char* gaugeFile;
+    } cases[] = {
+        {u"Wska\u017Anik", "Wskaznik.gau"}, {u"Pr\u016Fb\u011Bh", "prubeh.GAU"}, {u"\u0100lpha", "alpha.gau"},
+        {u"\uFF21ir", "AIR.gau"},           {u"\u0131nk", "ink.gau"},           {u"\u0130nd", "Ind.gau"},
+    };
+    std::u16string panel = u"[Window00]\r\n";
+    for (const auto& c : cases) {
+        tree.AddGauge(c.gaugeFile);
+        panel += u"gauge00=" + c.panelName + u"!Main,1\r\n";
+    }
+    tree.AddGauge("unused.gau");
+    tree.AddPanel("be", Utf16WithMark(panel, true));
+    tree.AddPanel("le", Utf16WithMark(panel, false));
+    tree.AddPanel("utf8", "\xEF\xBB\xBF" + Utf8(panel));
+    Scan();
+    EXPECT_EQ(table.Size(), std::size(cases) + 1);
+    for (const auto& c : cases)
+        EXPECT_EQ(table.Users(tree.Files().LowerCase(c.gaugeFile)), "be, le, utf8") << c.gaugeFile;
+    EXPECT_EQ(table.Users("unused.gau"), "");
+}
+
+// Windows' file lookup takes "Ƒ.gau" for the name a Windows-1252 panel spells
+// with the byte 0x83 (ƒ).
+TEST_F(PanelText, CapitalOfACodePageLetterBeyondTheCodePageIsTheSameName)
+{
+#ifdef _WIN32
+    GTEST_SKIP() << "the Windows build lists no name the code page cannot spell";
+#endif
+    tree.MakeFolder("Gauges");
+    AddGaugeNamedInUtf8(tree, "\xC6\x91.gau");
+    tree.AddPanel("c172", "gauge00=\x83!Main,1\r\n");
+    Scan();
+    EXPECT_EQ(table.Users("\xC6\x92.gau"), "c172");
 }
 
 TEST_F(PanelText, ControlZEndsAUtf16Panel)

@@ -52,6 +52,10 @@ public:
     }
     bool IsLeadByte(char byte) const override { return real_.IsLeadByte(byte); }
     bool EndsWithSeparator(const std::string& text) const override { return real_.EndsWithSeparator(text); }
+    bool NamePrecedes(const std::string& left, const std::string& right) const override
+    {
+        return real_.NamePrecedes(left, right);
+    }
 
 private:
     bool WriteRefused(const std::string& path) const;

@@ -46,6 +46,32 @@ TEST_F(PlainName, IsOneEntryOfTheFolderThatWindowsCanOpen)
     }
 }
 
+// Folders are only read: every name that leads to the entry itself is
+// walked, device names, trailing blanks and dots included.
+TEST_F(PlainName, FolderIsWalkedUnlessItsNameLeadsOut)
+{
+    const struct {
+        const char* name;
+        bool exact;
+        bool stays;
+        bool staysInShiftJis;
+    } cases[] = {
+        {"Con.Air", true, true, true},    {"Cessna ", true, true, true},  {"aux", true, true, true},
+        {"dot.", true, true, true},       {"c:b", true, true, true},      {"a?*", true, true, true},
+        {"", true, false, false},         {".", true, false, false},      {"..", true, false, false},
+        {"a\\b", true, false, false},     {"a/b", true, false, false},    {"\x95\x5C", true, false, true},
+        {"\x95\\..\\x", true, false, false}, {"look-alike", false, false, false},
+    };
+    const ShiftJisFileSystem shiftJis(tree.Files());
+    for (const auto& c : cases) {
+        DirectoryEntry entry;
+        entry.name = c.name;
+        entry.nameIsExact = c.exact;
+        EXPECT_EQ(StaysInItsFolder(tree.Files(), entry), c.stays) << c.name;
+        EXPECT_EQ(StaysInItsFolder(shiftJis, entry), c.staysInShiftJis) << c.name;
+    }
+}
+
 // A list that did not come from a scan may hold any key.
 TEST_F(PlainName, MoveTurnsNoOtherKeyIntoAPath)
 {

@@ -125,24 +125,24 @@ TEST_F(HostileTree, TwoThousandNestedFoldersAreWalkedToTheBottom)
     EXPECT_EQ(Scan(), Lines{"[ ] bottom.gau (Used By: tall)"});
 }
 
-// A Shift-JIS name may hold an ASCII letter as the second byte of a
-// character ("\x83\x41" is one letter): only ASCII letters that are no such
-// second byte change case.
-TEST_F(HostileTree, NamesThatAreNoValidUtf8ComeBackByteForByteFromAMoveAndARestore)
+// A name that is no valid UTF-8 is Windows-1252, as copies from old archives
+// are named: its key is that text in UTF-8, so a panel line naming it in the
+// same bytes uses it. A move and a restore keep every byte of the name.
+TEST_F(HostileTree, NamesThatAreNoValidUtf8AreWindows1252AndComeBackByteForByte)
 {
-    tree.AddGauge("\x83\x41\x83\x69.GAU", "shift-jis bytes");
-    tree.AddGauge("\xFF\xFE.gau", "invalid bytes");
-    tree.AddGauge("\xC0.GAU", "more invalid bytes");
-    tree.AddPanel("\xE9t\xE9", "gauge00=\xFF\xFE!x,1\n");  // Windows-1252 text: names "\xC3\xBF\xC3\xBE.gau"
-    EXPECT_EQ(Scan(), (Lines{"[x] \x83\x41\x83\x69.gau (Used By: )", "[x] \xC0.gau (Used By: )",
-                             "[x] \xFF\xFE.gau (Used By: )"}));
+    tree.AddGauge("\x83\x41\x83\x69.GAU", "bytes read as fAfi");
+    tree.AddGauge("\xFF\xFE.gau", "used bytes");
+    tree.AddGauge("\xC0.GAU", "more bytes");
+    tree.AddPanel("\xE9t\xE9", "gauge00=\xFF\xFE!x,1\n");
+    EXPECT_EQ(Scan(), (Lines{"[x] \xC3\xA0.gau (Used By: )", "[ ] \xC3\xBF\xC3\xBE.gau (Used By: \xE9t\xE9)",
+                             "[x] \xC6\x92" "a\xC6\x92i.gau (Used By: )"}));
     Move();
     EXPECT_EQ(owner.errors, Lines{});
-    EXPECT_EQ(tree.ReadFile("Gauges/unused/\x83\x41\x83\x69.gau"), "shift-jis bytes");
-    EXPECT_EQ(RestoreGauges(tree.Files(), tree.Root(), {}).restored, 3u);
-    EXPECT_EQ(tree.NamesIn("Gauges"), (Lines{"unused", "\x83\x41\x83\x69.gau", "\xC0.gau", "\xFF\xFE.gau"}));
-    EXPECT_EQ(tree.ReadFile("Gauges/\x83\x41\x83\x69.gau"), "shift-jis bytes");
-    EXPECT_EQ(tree.ReadFile("Gauges/\xFF\xFE.gau"), "invalid bytes");
+    EXPECT_EQ(tree.NamesIn("Gauges/unused"), (Lines{"\x83\x41\x83\x69.GAU", "\xC0.GAU"}));
+    EXPECT_EQ(RestoreGauges(tree.Files(), tree.Root(), {}).restored, 2u);
+    EXPECT_EQ(tree.NamesIn("Gauges"), (Lines{"unused", "\x83\x41\x83\x69.GAU", "\xC0.GAU", "\xFF\xFE.gau"}));
+    EXPECT_EQ(tree.ReadFile("Gauges/\x83\x41\x83\x69.GAU"), "bytes read as fAfi");
+    EXPECT_EQ(tree.ReadFile("Gauges/\xFF\xFE.gau"), "used bytes");
 }
 
 }  // namespace

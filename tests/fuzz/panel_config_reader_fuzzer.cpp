@@ -50,12 +50,15 @@ std::string TrimBlanks(const std::string& text)
     return first == std::string::npos ? std::string() : text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
-// UTF-16LE decoded the plain way, the whole text at once.
-std::string ReferenceUtf16LeToUtf8(const std::string& bytes)
+// UTF-16 decoded the plain way, the whole text at once.
+std::string ReferenceUtf16ToUtf8(const std::string& bytes, bool bigEndian)
 {
     std::vector<char32_t> units;
-    for (std::size_t i = 0; i + 1 < bytes.size(); i += 2)
-        units.push_back(static_cast<unsigned char>(bytes[i]) | static_cast<unsigned char>(bytes[i + 1]) << 8);
+    for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
+        const unsigned char low = bytes[bigEndian ? i + 1 : i];
+        const unsigned char high = bytes[bigEndian ? i : i + 1];
+        units.push_back(low | high << 8);
+    }
     std::string utf8;
     for (std::size_t i = 0; i < units.size(); ++i) {
         const bool high = units[i] >= 0xD800 && units[i] < 0xDC00;
@@ -74,8 +77,8 @@ std::string ReferenceUtf16LeToUtf8(const std::string& bytes)
 // The panel's text as its byte-order mark, or the lack of one, tells.
 std::pair<std::string, PanelTextEncoding> ReferencePanelText(const std::string& panel)
 {
-    if (panel.compare(0, 2, "\xFF\xFE") == 0)
-        return {ReferenceUtf16LeToUtf8(panel.substr(2)), PanelTextEncoding::Utf8};
+    if (panel.compare(0, 2, "\xFF\xFE") == 0 || panel.compare(0, 2, "\xFE\xFF") == 0)
+        return {ReferenceUtf16ToUtf8(panel.substr(2), panel[0] == '\xFE'), PanelTextEncoding::Utf8};
     if (panel.compare(0, 3, "\xEF\xBB\xBF") == 0)
         return {panel.substr(3), PanelTextEncoding::Utf8};
     return {panel, PanelTextEncoding::CodePage};
@@ -85,8 +88,9 @@ std::pair<std::string, PanelTextEncoding> ReferencePanelText(const std::string& 
 // file longer than any file name.
 std::optional<std::string> ReferenceGaugeKey(const std::string& line, PanelTextEncoding encoding)
 {
-    const std::size_t start = line.find_first_not_of(" \t");
-    std::string rest = start == std::string::npos ? std::string() : line.substr(start);
+    const std::string text = line.substr(0, line.find('\0'));
+    const std::size_t start = text.find_first_not_of(" \t");
+    std::string rest = start == std::string::npos ? std::string() : text.substr(start);
     if (AsciiLowerCase(rest.substr(0, 5)) != "gauge")
         return std::nullopt;
     if (const std::size_t equals = rest.find('='); equals != std::string::npos)

@@ -52,13 +52,12 @@ TEST_F(TreeGaugeListTest, TicksOnlyTheEntryGiven)
     EXPECT_EQ(tree.GetCheck(static_cast<HTREEITEM>(b)), 1);
 }
 
-TEST_F(TreeGaugeListTest, SortIgnoresLetterCaseAndKeepsTicksAndEntries)
+TEST_F(TreeGaugeListTest, KeepsTheOrderTicksAndEntriesAcrossADeletion)
 {
-    GaugeList::Entry zulu = list.Append("zulu.gau (Used By: )");
     GaugeList::Entry alpha = list.Append("Alpha.gau (Used By: x)");
     GaugeList::Entry bravo = list.Append("bravo.gau (Used By: )");
+    GaugeList::Entry zulu = list.Append("zulu.gau (Used By: )");
     list.SetChecked(zulu);
-    list.SortByLabel();
     EXPECT_EQ(ListLines(list),
               (Lines{"[ ] Alpha.gau (Used By: x)", "[ ] bravo.gau (Used By: )", "[x] zulu.gau (Used By: )"}));
 
