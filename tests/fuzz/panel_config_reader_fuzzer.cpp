@@ -148,11 +148,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::size_t panelStart = 2 + aircraftCount;
     const std::string panel(reinterpret_cast<const char*>(data) + panelStart, size - panelStart);
     // As in a scan, each aircraft's panels are read once, one aircraft after
-    // another.
+    // another; a folder's name is never empty.
     std::vector<std::string> aircraft;
     for (std::size_t i = 0; i < aircraftCount; ++i)
         if (std::string name = AircraftName(data[2 + i], panel);
-            std::find(aircraft.begin(), aircraft.end(), name) == aircraft.end())
+            !name.empty() && std::find(aircraft.begin(), aircraft.end(), name) == aircraft.end())
             aircraft.push_back(std::move(name));
     const MemoryPanelFileSystem fileSystem(panel, PieceSize(data[0], panel.size()));
 
