@@ -90,6 +90,22 @@ struct MoveOutcome {
 // cause only the platform can tell).
 std::string DescribeMoveFailure(const MoveOutcome& outcome);
 
+// Moves files from one source folder to one destination folder, each under
+// the same name, for the length of one Move Selected or restore pass.
+class MovePass {
+public:
+    virtual ~MovePass() = default;
+    // Moves the source folder's entry `name` (found in any letter case) to
+    // `name` in the destination folder. Never replaces a file of that name in
+    // any letter case, never leaves a partial copy. When the destination is
+    // another name of the source file itself (a hard link left by an
+    // interrupted move), the move completes by removing the source's name.
+    virtual MoveOutcome Move(const std::string& name) = 0;
+};
+
+// Tells the user something about a pass that stops nothing.
+using MoveNotice = std::function<void(const std::string& text)>;
+
 class FileSystem {
 public:
     using EntryVisitor = std::function<void(const DirectoryEntry&)>;
@@ -103,7 +119,8 @@ public:
     virtual bool Exists(const std::string& path) const = 0;
 
     // Visits the folder's entries matching "*.gau" or "*.*" ("*.*" also
-    // yields "." and ".."). A folder that cannot be opened yields nothing,
+    // yields "." and ".."); a platform may visit every entry whatever the
+    // pattern, so callers pick the names they want. A folder that cannot be opened yields nothing,
     // but one whose path is too long for the platform raises FileException.
     virtual void Enumerate(const std::string& folder, const std::string& pattern,
                            const EntryVisitor& visit) const = 0;
@@ -111,11 +128,12 @@ public:
     // Creates a folder; the outcome is not reported.
     virtual void CreateFolder(const std::string& path) = 0;
 
-    // Moves a file; never replaces an existing destination, never leaves a
-    // partial copy. When the destination is another name of the source file
-    // itself (a hard link left by an interrupted move), the move completes by
-    // removing the source's name.
-    virtual MoveOutcome Move(const std::string& from, const std::string& to) = 0;
+    // A pass of moves from `source` into `destination` (both existing
+    // folders). What the user should know about the pass (a leftover of an
+    // interrupted move removed, a slower way taken), the platform tells
+    // through `notice` before it returns.
+    virtual std::unique_ptr<MovePass> OpenMovePass(const std::string& source, const std::string& destination,
+                                                   const MoveNotice& notice) = 0;
 
     // Opens an existing file for reading without sharing; throws FileException.
     virtual std::unique_ptr<ReadableFile> OpenForReading(const std::string& path) const = 0;

@@ -1,6 +1,7 @@
 #include "gauge_restorer.h"
 
 #include <map>
+#include <memory>
 
 #include "file_system.h"
 #include "plain_name.h"
@@ -70,11 +71,15 @@ RestoreResult RestoreGauges(FileSystem& fileSystem, const std::string& folderTex
     const std::string unusedFolder = JoinPath(fileSystem, gaugesFolder, "unused");
     // Checked once: some systems report a move within one folder as done.
     const bool destinationIsSource = LeadToTheSameFolder(fileSystem, gaugesFolder, unusedFolder);
-    for (const auto& [key, name] : SelectRequested(fileSystem, ListGauges(fileSystem, unusedFolder), keys, result)) {
-        const MoveOutcome outcome =
-            destinationIsSource
-                ? MoveOutcome::Refused(MoveOutcome::Status::DestinationIsSource)
-                : fileSystem.Move(JoinPath(fileSystem, unusedFolder, name), JoinPath(fileSystem, gaugesFolder, name));
+    const auto selected = SelectRequested(fileSystem, ListGauges(fileSystem, unusedFolder), keys, result);
+    if (selected.empty())
+        return result;
+    const std::unique_ptr<MovePass> pass = fileSystem.OpenMovePass(
+        unusedFolder, gaugesFolder, [&result](const std::string& text) { result.notices.push_back(text); });
+    for (const auto& [key, name] : selected) {
+        const MoveOutcome outcome = destinationIsSource
+                                        ? MoveOutcome::Refused(MoveOutcome::Status::DestinationIsSource)
+                                        : pass->Move(name);
         if (outcome.Succeeded())
             ++result.restored;
         else

@@ -8,9 +8,9 @@
 
 namespace dalvorn {
 
-// The folder's entries whose names match the wildcard pattern, in folder
-// order, or nothing when the folder cannot be opened. An entry is a
+// The folder's entries, in folder order, or nothing when the folder cannot
+// be opened. An entry is a
 // directory (a regular file) when it is one or a link that leads to one.
-std::optional<std::vector<DirectoryEntry>> ListFolder(const std::string& folder, const std::string& pattern);
+std::optional<std::vector<DirectoryEntry>> ListFolder(const std::string& folder);
 
 }  // namespace dalvorn

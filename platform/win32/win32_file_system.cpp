@@ -46,9 +46,31 @@ void Win32FileSystem::CreateFolder(const std::string& path)
     CreateDirectoryA(path.c_str(), nullptr);
 }
 
-MoveOutcome Win32FileSystem::Move(const std::string& from, const std::string& to)
+namespace {
+
+// Each move goes through the system's own lookup of both paths.
+class Win32MovePass : public MovePass {
+public:
+    Win32MovePass(const std::string& source, const std::string& destination)
+        : sourcePrefix_(source + '\\'), destinationPrefix_(destination + '\\')
+    {
+    }
+    MoveOutcome Move(const std::string& name) override
+    {
+        return MoveFileWithoutLoss(sourcePrefix_ + name, destinationPrefix_ + name);
+    }
+
+private:
+    std::string sourcePrefix_;
+    std::string destinationPrefix_;
+};
+
+}  // namespace
+
+std::unique_ptr<MovePass> Win32FileSystem::OpenMovePass(const std::string& source, const std::string& destination,
+                                                        const MoveNotice&)
 {
-    return MoveFileWithoutLoss(from, to);
+    return std::make_unique<Win32MovePass>(source, destination);
 }
 
 std::unique_ptr<ReadableFile> Win32FileSystem::OpenForReading(const std::string& path) const

@@ -38,7 +38,8 @@ public:
         real_.Enumerate(folder, pattern, visit);
     }
     void CreateFolder(const std::string& path) override;
-    MoveOutcome Move(const std::string& from, const std::string& to) override;
+    std::unique_ptr<MovePass> OpenMovePass(const std::string& source, const std::string& destination,
+                                           const MoveNotice& notice) override;
     std::unique_ptr<ReadableFile> OpenForReading(const std::string& path) const override;
     std::optional<FolderIdentity> IdentifyFolder(const std::string& path) const override
     {
@@ -53,6 +54,8 @@ public:
     bool EndsWithSeparator(const std::string& text) const override { return real_.EndsWithSeparator(text); }
 
 private:
+    class Pass;
+
     bool WriteRefused(const std::string& path) const;
 
     FileSystem& real_;
