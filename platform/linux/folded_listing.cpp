@@ -1,10 +1,8 @@
 #include "folded_listing.h"
 
-#include <dirent.h>
 #include <fcntl.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cerrno>
 
 #include "core/text_case.h"
@@ -21,52 +19,70 @@ bool FoldedListing::Read(int folder)
     if (!stream)
         return false;
     rewinddir(stream);
+    std::vector<Name> names;
     errno = 0;
     while (const dirent* entry = readdir(stream)) {
         if (!IsDotEntry(entry->d_name))
-            namesByFold_[FoldNameCase(entry->d_name)].emplace_back(entry->d_name);
+            names.push_back({entry->d_name, entry->d_type});
         errno = 0;
     }
     const bool complete = errno == 0;
     closedir(stream);
-    for (auto& [fold, names] : namesByFold_)
-        std::sort(names.begin(), names.end(), PrecedesInFolderOrder);
+    namesByFold_.reserve(names.size());
+    for (Name& name : names)
+        namesByFold_.emplace(FoldNameCase(name.spelling), std::move(name));
     return complete;
 }
 
-void FoldedListing::Add(const std::string& name)
+bool FoldedListing::Add(const std::string& name)
 {
-    std::vector<std::string>& names = namesByFold_[FoldNameCase(name)];
-    const auto position = std::lower_bound(names.begin(), names.end(), name, PrecedesInFolderOrder);
-    if (position == names.end() || *position != name)
-        names.insert(position, name);
+    std::string fold = FoldNameCase(name);
+    bool another = false;
+    for (auto [at, end] = namesByFold_.equal_range(fold); at != end; ++at) {
+        if (at->second.spelling == name) {
+            at->second.type = DT_UNKNOWN;  // another entry may have taken the name
+            return another;
+        }
+        another = true;
+    }
+    namesByFold_.emplace(std::move(fold), Name{name, DT_UNKNOWN});
+    return another;
 }
 
 void FoldedListing::Remove(const std::string& name)
 {
-    const auto group = namesByFold_.find(FoldNameCase(name));
-    if (group == namesByFold_.end())
-        return;
-    std::vector<std::string>& names = group->second;
-    const auto position = std::lower_bound(names.begin(), names.end(), name, PrecedesInFolderOrder);
-    if (position != names.end() && *position == name)
-        names.erase(position);
-    if (names.empty())
-        namesByFold_.erase(group);
+    for (auto [at, end] = namesByFold_.equal_range(FoldNameCase(name)); at != end; ++at) {
+        if (at->second.spelling == name) {
+            namesByFold_.erase(at);
+            return;
+        }
+    }
 }
 
-const std::vector<std::string>& FoldedListing::Spellings(const std::string& name) const
+const FoldedListing::Name* FoldedListing::Find(const std::string& name) const
 {
-    static const std::vector<std::string> kNone;
-    const auto group = namesByFold_.find(FoldNameCase(name));
-    return group == namesByFold_.end() ? kNone : group->second;
+    const Name* first = nullptr;
+    for (auto [at, end] = namesByFold_.equal_range(FoldNameCase(name)); at != end; ++at) {
+        if (at->second.spelling == name)
+            return &at->second;
+        if (!first || PrecedesInFolderOrder(at->second.spelling, first->spelling))
+            first = &at->second;
+    }
+    return first;
+}
+
+std::vector<std::string> FoldedListing::Spellings(const std::string& name) const
+{
+    std::vector<std::string> spellings;
+    for (auto [at, end] = namesByFold_.equal_range(FoldNameCase(name)); at != end; ++at)
+        spellings.push_back(at->second.spelling);
+    return spellings;
 }
 
 void FoldedListing::ForEachName(const std::function<void(const std::string&)>& visit) const
 {
-    for (const auto& [fold, names] : namesByFold_)
-        for (const std::string& name : names)
-            visit(name);
+    for (const auto& [fold, name] : namesByFold_)
+        visit(name.spelling);
 }
 
 }  // namespace dalvorn

@@ -3,9 +3,9 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <vector>
 
 #include "case_insensitive_path.h"
 #include "copying_move.h"
@@ -34,13 +34,25 @@ bool IsPlainComponent(const std::string& name)
 }
 
 // Why an entry that is no file (and no link) is not moved.
-std::string WhatItIs(const struct stat& status)
+std::string WhatItIs(unsigned char type)
 {
-    if (S_ISDIR(status.st_mode))
+    if (type == DT_DIR)
         return "it is a folder, not a gauge file";
-    if (S_ISFIFO(status.st_mode))
+    if (type == DT_FIFO)
         return "it is a named pipe, not a gauge file";
     return "it is a device or socket, not a gauge file";
+}
+
+// The entry's type as the listing gave it, or as it is now when the
+// listing does not know; DT_UNKNOWN when it is gone.
+unsigned char TypeOf(int folder, const FoldedListing::Name& entry)
+{
+    if (entry.type != DT_UNKNOWN)
+        return entry.type;
+    struct stat status;
+    if (fstatat(folder, entry.spelling.c_str(), &status, AT_SYMLINK_NOFOLLOW) != 0)
+        return DT_UNKNOWN;
+    return IFTODT(status.st_mode);
 }
 
 MoveOutcome OutcomeOfFailedRename(int error)
@@ -54,8 +66,10 @@ MoveOutcome OutcomeOfFailedRename(int error)
 
 bool HasOtherSpelling(const FoldedListing& listing, const std::string& name)
 {
-    const std::vector<std::string>& spellings = listing.Spellings(name);
-    return std::any_of(spellings.begin(), spellings.end(), [&](const std::string& other) { return other != name; });
+    for (const std::string& spelling : listing.Spellings(name))
+        if (spelling != name)
+            return true;
+    return false;
 }
 
 }  // namespace
@@ -78,6 +92,7 @@ FolderPairMovePass::FolderPairMovePass(const std::string& source, const std::str
         notice(kUnwatched);
     RemoveLeftovers(destination_, notice);
     RemoveLeftovers(source_, notice);
+    destination_.names.Reserve(destination_.names.Size() + source_.names.Size());
 }
 
 void FolderPairMovePass::Open(Folder& folder, const std::string& path, Watching watching)
@@ -112,15 +127,12 @@ void FolderPairMovePass::RemoveLeftovers(Folder& folder, const MoveNotice& notic
         notice("Removed the partial copies that interrupted moves left in " + folder.path + ": " + removed);
 }
 
-void FolderPairMovePass::Relist(Folder& folder)
+FolderPairMovePass::Report FolderPairMovePass::ApplyReportedChanges(const std::string& arrived,
+                                                                     const std::string& left)
 {
-    folder.listed = folder.names.Read(folder.handle.Get());
-}
-
-bool FolderPairMovePass::ApplyReportedChanges(const std::string& arrived)
-{
-    bool otherFirst = false;
+    Report report;
     bool lost = false;
+    int changesToLeft = 0;
     changes_.ReadPending([&](const FolderChangeWatch::Change& change) {
         using Kind = FolderChangeWatch::Change::Kind;
         if (change.kind == Kind::ChangesLost) {
@@ -131,31 +143,33 @@ bool FolderPairMovePass::ApplyReportedChanges(const std::string& arrived)
             if (folder->watch != change.watch)
                 continue;
             const std::string name(change.name);
+            if (folder == &source_ && name == left)
+                ++changesToLeft;
             if (change.kind == Kind::FolderGone) {
                 folder->watch.reset();
                 folder->gone = true;
-            }
-            else if (change.kind == Kind::NameRemoved)
+            } else if (change.kind == Kind::NameRemoved) {
                 folder->names.Remove(name);
-            else {
-                if (folder == &destination_ && name == arrived && HasOtherSpelling(folder->names, name))
-                    otherFirst = true;
-                folder->names.Add(name);
+            } else {
+                const bool another = folder->names.Add(name);
+                if (folder == &destination_ && name == arrived && another)
+                    report.anotherSpellingFirst = true;
             }
         }
     });
     for (Folder* folder : {&source_, &destination_})
         if (lost || !folder->watch)
-            Relist(*folder);
-    // Without the report the order is unknown: any other spelling counts.
+            folder->listed = folder->names.Read(folder->handle.Get());
+    // The move's own departure is one change; without the report nothing
+    // is known, so everything is looked at.
+    report.sourceNameChanged = changesToLeft > 1 || lost || !source_.watch;
     if ((lost || !destination_.watch) && !arrived.empty())
-        otherFirst = HasOtherSpelling(destination_.names, arrived);
-    return otherFirst;
+        report.anotherSpellingFirst = HasOtherSpelling(destination_.names, arrived);
+    return report;
 }
 
-std::optional<MoveOutcome> FolderPairMovePass::BringUpToDate()
+std::optional<MoveOutcome> FolderPairMovePass::CannotGoOn() const
 {
-    ApplyReportedChanges();
     for (const Folder* folder : {&source_, &destination_}) {
         if (folder->gone)
             return MoveOutcome::FailedBecause(folder->path + " was moved or removed by another program");
@@ -163,19 +177,6 @@ std::optional<MoveOutcome> FolderPairMovePass::BringUpToDate()
             return MoveOutcome::FailedBecause(folder->path + " cannot be listed");
     }
     return std::nullopt;
-}
-
-std::string FolderPairMovePass::SourceSpelling(const std::string& name) const
-{
-    const std::vector<std::string>& spellings = source_.names.Spellings(name);
-    if (spellings.empty() || std::find(spellings.begin(), spellings.end(), name) != spellings.end())
-        return name;
-    return spellings.front();
-}
-
-bool FolderPairMovePass::AnotherSpellingArrivedFirst(const std::string& name)
-{
-    return ApplyReportedChanges(name);
 }
 
 MoveOutcome FolderPairMovePass::Move(const std::string& name)
@@ -188,35 +189,50 @@ MoveOutcome FolderPairMovePass::Move(const std::string& name)
         return MoveOutcome::Refused(MoveOutcome::Status::DestinationIsSource);
     if (!IsPlainComponent(name))
         return MoveOutcome::FailedBecause("not a plain file name");
-    if (std::optional<MoveOutcome> stop = BringUpToDate())
+    // Watched folders are brought up to date after each rename.
+    if (!Watched())
+        ApplyReportedChanges();
+    if (std::optional<MoveOutcome> stop = CannotGoOn())
         return *stop;
-    const std::string spelling = SourceSpelling(name);
-    struct stat looked;
-    if (fstatat(source_.handle.Get(), spelling.c_str(), &looked, AT_SYMLINK_NOFOLLOW) != 0)
-        return OutcomeOfFailedRename(errno);
-    if (!S_ISREG(looked.st_mode) && !S_ISLNK(looked.st_mode))
-        return MoveOutcome::FailedBecause(WhatItIs(looked));
-    if (!destination_.names.Spellings(name).empty())
-        return CompleteInterruptedMove(name, spelling, looked);
+    const FoldedListing::Name* entry = source_.names.Find(name);
+    if (!entry) {
+        ApplyReportedChanges();
+        entry = source_.names.Find(name);
+    }
+    if (!entry)
+        return MoveOutcome::Refused(MoveOutcome::Status::SourceMissing);
+    const std::string spelling = entry->spelling;
+    const unsigned char type = TypeOf(source_.handle.Get(), *entry);
+    if (type == DT_UNKNOWN)
+        return MoveOutcome::Refused(MoveOutcome::Status::SourceMissing);
+    if (type != DT_REG && type != DT_LNK)
+        return MoveOutcome::FailedBecause(WhatItIs(type));
+    if (destination_.names.Find(name))
+        return CompleteInterruptedMove(spelling, name);
     BetweenLookAndRename();
     if (RenameWithoutReplacing(source_.handle.Get(), spelling, destination_.handle.Get(), name))
-        return MoveWithinVolume(name, spelling, looked);
+        return MoveWithinVolume(name, spelling);
     if (errno == EXDEV)
-        return MoveAcrossVolumes(name, spelling, looked);
-    return OutcomeOfFailedRename(errno);
+        return MoveAcrossVolumes(name, spelling);
+    const int error = errno;
+    ApplyReportedChanges();
+    return OutcomeOfFailedRename(error);
 }
 
-// The rename is done: it stands only when it moved the entry looked at and
-// no other spelling of the name came first.
-MoveOutcome FolderPairMovePass::MoveWithinVolume(const std::string& name, const std::string& spelling,
-                                                 const struct stat& looked)
+// The rename is done: it stands only when no other spelling of the name
+// came first and what arrived is a file or a link.
+MoveOutcome FolderPairMovePass::MoveWithinVolume(const std::string& name, const std::string& spelling)
 {
-    if (AnotherSpellingArrivedFirst(name))
+    const Report report = ApplyReportedChanges(name, spelling);
+    if (report.anotherSpellingFirst)
         return PutBack(name, spelling, MoveOutcome::Refused(MoveOutcome::Status::DestinationTaken));
+    if (std::optional<MoveOutcome> stop = CannotGoOn())
+        return PutBack(name, spelling, *stop);
     struct stat arrived;
-    if (fstatat(destination_.handle.Get(), name.c_str(), &arrived, AT_SYMLINK_NOFOLLOW) == 0 &&
-        !SameFile(arrived, looked))
-        return PutBack(name, spelling, MoveOutcome::FailedBecause(kReplacedWhileMoved));
+    if (report.sourceNameChanged &&
+        fstatat(destination_.handle.Get(), name.c_str(), &arrived, AT_SYMLINK_NOFOLLOW) == 0 &&
+        !S_ISREG(arrived.st_mode) && !S_ISLNK(arrived.st_mode))
+        return PutBack(name, spelling, MoveOutcome::FailedBecause(WhatItIs(IFTODT(arrived.st_mode))));
     return MoveOutcome::Done();
 }
 
@@ -229,23 +245,27 @@ MoveOutcome FolderPairMovePass::PutBack(const std::string& name, const std::stri
     return why;
 }
 
-MoveOutcome FolderPairMovePass::MoveAcrossVolumes(const std::string& name, const std::string& spelling,
-                                                  const struct stat& looked)
+MoveOutcome FolderPairMovePass::MoveAcrossVolumes(const std::string& name, const std::string& spelling)
 {
+    struct stat looked;
+    if (fstatat(source_.handle.Get(), spelling.c_str(), &looked, AT_SYMLINK_NOFOLLOW) != 0)
+        return OutcomeOfFailedRename(errno);
     if (S_ISLNK(looked.st_mode))
         return MoveOutcome::FailedBecause("it is a symbolic link, which is not moved to another volume");
+    if (!S_ISREG(looked.st_mode))
+        return MoveOutcome::FailedBecause(WhatItIs(IFTODT(looked.st_mode)));
     FileDescriptor source(openat(source_.handle.Get(), spelling.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
     struct stat opened;
     if (!source.IsOpen() || fstat(source.Get(), &opened) != 0)
         return OutcomeOfFailedRename(errno);
-    if (!SameFile(opened, looked) || !S_ISREG(opened.st_mode))
+    if (!SameFile(opened, looked))
         return MoveOutcome::FailedBecause(kReplacedWhileMoved);
     std::optional<FileDescriptor> copy = CopyUnderName(source.Get(), opened, destination_.handle.Get(), name);
     if (!copy)
         return OutcomeOfFailedRename(errno);
     struct stat copied;
     fstat(copy->Get(), &copied);
-    if (AnotherSpellingArrivedFirst(name)) {
+    if (ApplyReportedChanges(name).anotherSpellingFirst) {
         RemoveCopy(name, copied);
         return MoveOutcome::Refused(MoveOutcome::Status::DestinationTaken);
     }
@@ -274,12 +294,14 @@ void FolderPairMovePass::RemoveCopy(const std::string& name, const struct stat& 
 // Only a spelling of the name that is the gauge itself (a second name of it)
 // or a whole copy of it (the copy of a move between volumes that was stopped
 // before the gauge's own name went) lets the move complete.
-MoveOutcome FolderPairMovePass::CompleteInterruptedMove(const std::string& name, const std::string& spelling,
-                                                        const struct stat& looked)
+MoveOutcome FolderPairMovePass::CompleteInterruptedMove(const std::string& spelling, const std::string& name)
 {
-    const std::vector<std::string> inTheWay = destination_.names.Spellings(name);
+    struct stat looked;
+    if (fstatat(source_.handle.Get(), spelling.c_str(), &looked, AT_SYMLINK_NOFOLLOW) != 0)
+        return OutcomeOfFailedRename(errno);
     if (!S_ISREG(looked.st_mode))
         return MoveOutcome::Refused(MoveOutcome::Status::DestinationTaken);
+    const std::vector<std::string> inTheWay = destination_.names.Spellings(name);
     for (const std::string& other : inTheWay) {
         struct stat status;
         if (fstatat(destination_.handle.Get(), other.c_str(), &status, AT_SYMLINK_NOFOLLOW) != 0)
@@ -295,6 +317,7 @@ MoveOutcome FolderPairMovePass::CompleteInterruptedMove(const std::string& name,
     }
     if (unlinkat(source_.handle.Get(), spelling.c_str(), 0) != 0)
         return MoveOutcome::FailedBecause(std::strerror(errno));
+    ApplyReportedChanges();
     return MoveOutcome::Done();
 }
 

@@ -2,11 +2,13 @@
 // The moves of one pass between one source folder and one destination
 // folder on Linux. Both folders are held open, watched (the kernel reports
 // every name that arrives or leaves, FolderChangeWatch) and listed once by
-// folded spelling; each move is one lookup, one look at the entry and one
-// rename that never replaces. The kernel's report read after the rename
-// tells whether another spelling of the name arrived in the destination
-// before the gauge did; then the gauge goes back. A folder that cannot be
-// watched is listed afresh for every move.
+// folded spelling, with each entry's type. A move is one lookup in each
+// listing and one rename that never replaces; the kernel's report read
+// after it tells whether another spelling of the name arrived in the
+// destination before the gauge did, or whether the gauge's name changed
+// since it was listed (then what arrived is looked at); either way the
+// gauge goes back if it must. A folder that cannot be watched is listed
+// afresh for every move, and every arrival is looked at.
 
 #include <sys/stat.h>
 
@@ -43,22 +45,21 @@ private:
         bool listed = false;
         bool gone = false;  // moved or removed by another program
     };
+    // What the changes reported since the last look showed.
+    struct Report {
+        bool anotherSpellingFirst = false;  // in the destination, before `arrived`
+        bool sourceNameChanged = false;     // `left` changed in the source before it left
+    };
 
     void Open(Folder& folder, const std::string& path, Watching watching);
     void RemoveLeftovers(Folder& folder, const MoveNotice& notice);
-    void Relist(Folder& folder);
-    // Applies the changes reported since the last look; true when the
-    // destination had another spelling of `arrived` when `arrived` came.
-    bool ApplyReportedChanges(const std::string& arrived = std::string());
-    // Nothing when both folders are known as they are now, else why not.
-    std::optional<MoveOutcome> BringUpToDate();
-    std::string SourceSpelling(const std::string& name) const;
-    bool AnotherSpellingArrivedFirst(const std::string& name);
+    Report ApplyReportedChanges(const std::string& arrived = std::string(), const std::string& left = std::string());
+    bool Watched() const { return source_.watch && destination_.watch; }
+    std::optional<MoveOutcome> CannotGoOn() const;
 
-    MoveOutcome MoveWithinVolume(const std::string& name, const std::string& spelling, const struct stat& looked);
-    MoveOutcome MoveAcrossVolumes(const std::string& name, const std::string& spelling, const struct stat& looked);
-    MoveOutcome CompleteInterruptedMove(const std::string& name, const std::string& spelling,
-                                        const struct stat& looked);
+    MoveOutcome MoveWithinVolume(const std::string& name, const std::string& spelling);
+    MoveOutcome MoveAcrossVolumes(const std::string& name, const std::string& spelling);
+    MoveOutcome CompleteInterruptedMove(const std::string& spelling, const std::string& name);
     MoveOutcome PutBack(const std::string& name, const std::string& spelling, MoveOutcome why);
     void RemoveCopy(const std::string& name, const struct stat& copied);
 
