@@ -156,18 +156,6 @@ TEST(FolderPairMovePassTest, WhatIsAtTheNameDecidesTheMove)
     }
 }
 
-TEST(FolderPairMovePassTest, ALinkMovesAsItselfAndItsTargetStays)
-{
-    PassTree tree(false);
-    tree.root.WriteFile("Elsewhere/shared.gau", "shared");
-    tree.root.MakeLink("Gauges/shared.gau", tree.root.PathOf("Elsewhere/shared.gau"));
-
-    EXPECT_TRUE(tree.Open()->Move("shared.gau").Succeeded());
-    EXPECT_TRUE(fs::is_symlink(tree.root.HostPath("Gauges/Unused/shared.gau")));
-    EXPECT_EQ(tree.root.ReadFile("Elsewhere/shared.gau"), "shared");
-    EXPECT_FALSE(tree.root.Has("Gauges/shared.gau"));
-}
-
 TEST(FolderPairMovePassTest, AMoveToAnotherVolumeKeepsTheModificationTime)
 {
     PassTree tree(true);
