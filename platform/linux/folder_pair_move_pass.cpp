@@ -87,8 +87,7 @@ FolderPairMovePass::FolderPairMovePass(const std::string& source, const std::str
                   SameFile(sourceStatus, destinationStatus);
     if (sameFolder_)
         return;
-    if (watching == Watching::Watched && source_.handle.IsOpen() && destination_.handle.IsOpen() &&
-        !(source_.watch && destination_.watch))
+    if (watching == Watching::Watched && source_.handle.IsOpen() && destination_.handle.IsOpen() && !Watched())
         notice(kUnwatched);
     RemoveLeftovers(destination_, notice);
     RemoveLeftovers(source_, notice);
