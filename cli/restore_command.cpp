@@ -22,6 +22,8 @@ int RunRestore(FileSystem& fileSystem, const CommandLine& line, const std::strin
         owner.ShowError(kSimulatorFolderNotFound, kRestoreCaption);
         return 1;
     }
+    for (const std::string& notice : result.notices)
+        std::fprintf(console.errors, "%s: %s\n", kRestoreCaption, notice.c_str());
     std::fprintf(console.output, "Restored: %zu\n", result.restored);
     for (const RestoreFailure& failure : result.failures)
         std::fprintf(console.output, "%s: %s\n", failure.key.c_str(), failure.reason.c_str());

@@ -10,6 +10,7 @@
 #include <stdexcept>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace dalvorn {
 
@@ -90,6 +91,26 @@ struct MoveOutcome {
 // cause only the platform can tell).
 std::string DescribeMoveFailure(const MoveOutcome& outcome);
 
+// Moves files from one source folder to one destination folder, each under
+// the same name, for the length of one Move Selected or restore pass.
+class MovePass {
+public:
+    virtual ~MovePass() = default;
+    // Moves the source folder's entry `name` (found in any letter case) to
+    // `name` in the destination folder. Never replaces a file of that name in
+    // any letter case, never leaves a partial copy. When the destination is
+    // another name of the source file itself (a hard link left by an
+    // interrupted move), the move completes by removing the source's name.
+    virtual MoveOutcome Move(const std::string& name) = 0;
+};
+
+// Tells the user something about a pass that stops nothing.
+using MoveNotice = std::function<void(const std::string& text)>;
+
+// What a pass tells when it removed the partial copies that interrupted
+// moves left in a folder.
+std::string RemovedLeftoversNotice(const std::string& folder, const std::vector<std::string>& names);
+
 class FileSystem {
 public:
     using EntryVisitor = std::function<void(const DirectoryEntry&)>;
@@ -103,21 +124,24 @@ public:
     virtual bool Exists(const std::string& path) const = 0;
 
     // Visits the folder's entries matching "*.gau" or "*.*" ("*.*" also
-    // yields "." and ".."). Where there is no folder nothing is visited; a
-    // folder that exists but cannot be opened or listed to its end (no
-    // permission, a read error, a path too long for the platform) raises
-    // FileException naming it, so that no panel in it goes unseen.
+    // yields "." and ".."); a platform may visit every entry whatever the
+    // pattern, so callers pick the names they want. Where there is no folder
+    // nothing is visited; a folder that exists but cannot be opened or listed
+    // to its end (no permission, a read error, a path too long for the
+    // platform) raises FileException naming it, so that no panel in it goes
+    // unseen.
     virtual void Enumerate(const std::string& folder, const std::string& pattern,
                            const EntryVisitor& visit) const = 0;
 
     // Creates a folder; the outcome is not reported.
     virtual void CreateFolder(const std::string& path) = 0;
 
-    // Moves a file; never replaces an existing destination, never leaves a
-    // partial copy. When the destination is another name of the source file
-    // itself (a hard link left by an interrupted move), the move completes by
-    // removing the source's name.
-    virtual MoveOutcome Move(const std::string& from, const std::string& to) = 0;
+    // A pass of moves from `source` into `destination` (both existing
+    // folders). What the user should know about the pass (a leftover of an
+    // interrupted move removed, a slower way taken), the platform tells
+    // through `notice` before it returns.
+    virtual std::unique_ptr<MovePass> OpenMovePass(const std::string& source, const std::string& destination,
+                                                   const MoveNotice& notice) = 0;
 
     // Opens an existing file for reading without sharing; throws FileException.
     virtual std::unique_ptr<ReadableFile> OpenForReading(const std::string& path) const = 0;

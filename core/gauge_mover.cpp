@@ -1,6 +1,7 @@
 #include "gauge_mover.h"
 
 #include <algorithm>
+#include <memory>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -18,8 +19,7 @@ namespace dalvorn {
 namespace {
 
 struct MoveFolders {
-    std::string sourcePrefix;
-    std::string destinationPrefix;
+    std::unique_ptr<MovePass> pass;
     // Checked once a pass: some systems report such a move as done.
     bool destinationIsSource;
 };
@@ -30,14 +30,14 @@ struct FailedMove {
     MoveOutcome outcome;
 };
 
-MoveOutcome MoveGauge(FileSystem& fileSystem, const MoveFolders& folders, const std::string& key)
+MoveOutcome MoveGauge(const FileSystem& fileSystem, const MoveFolders& folders, const std::string& key)
 {
     // A key that is no plain name could lead out of the gauge folder.
     if (!IsPlainName(fileSystem, key))
         return MoveOutcome::FailedBecause("not a plain file name");
     if (folders.destinationIsSource)
         return MoveOutcome::Refused(MoveOutcome::Status::DestinationIsSource);
-    return fileSystem.Move(folders.sourcePrefix + key, folders.destinationPrefix + key);
+    return folders.pass->Move(key);
 }
 
 // Moves the ticked entries in list order; the failed move, if one failed.
@@ -115,10 +115,13 @@ void MoveSelectedGauges(FileSystem& fileSystem, OwnerWindow& owner, const std::s
     const std::string unusedFolder = JoinPath(fileSystem, gaugesFolder, "unused");
     if (!fileSystem.Exists(unusedFolder))
         fileSystem.CreateFolder(unusedFolder);
-    const MoveFolders folders{gaugesFolder + fileSystem.Separator(), unusedFolder + fileSystem.Separator(),
-                              LeadToTheSameFolder(fileSystem, gaugesFolder, unusedFolder)};
+    const bool destinationIsSource = LeadToTheSameFolder(fileSystem, gaugesFolder, unusedFolder);
 
     BusyScope busy(owner);
+    const MoveFolders folders{
+        fileSystem.OpenMovePass(gaugesFolder, unusedFolder,
+                                [&owner](const std::string& text) { owner.ShowInformation(text, kRemoveCaption); }),
+        destinationIsSource};
     const std::size_t total = list.Count();
     if (const std::optional<FailedMove> failure = MoveTickedEntries(fileSystem, folders, table, list)) {
         owner.ShowError(FailureText(*failure), kRemoveCaption);

@@ -1,6 +1,7 @@
 #include "gauge_restorer.h"
 
 #include <map>
+#include <memory>
 
 #include "file_error_report.h"
 #include "file_system.h"
@@ -67,22 +68,24 @@ struct RestoreFolders {
     std::string unused;
     // Checked once: some systems report a move within one folder as done.
     bool destinationIsSource;
+    std::unique_ptr<MovePass> pass;
 };
 
-RestoreFolders RestoreFoldersOf(const FileSystem& fileSystem, const std::string& gaugesFolder)
+RestoreFolders OpenRestoreFolders(FileSystem& fileSystem, const std::string& gaugesFolder, const MoveNotice& notice)
 {
     const std::string unusedFolder = JoinPath(fileSystem, gaugesFolder, "unused");
-    return {gaugesFolder, unusedFolder, LeadToTheSameFolder(fileSystem, gaugesFolder, unusedFolder)};
+    return {gaugesFolder, unusedFolder, LeadToTheSameFolder(fileSystem, gaugesFolder, unusedFolder),
+            fileSystem.OpenMovePass(unusedFolder, gaugesFolder, notice)};
 }
 
-MoveOutcome RestoreGauge(FileSystem& fileSystem, const RestoreFolders& folders, const std::string& name)
+MoveOutcome RestoreGauge(const FileSystem& fileSystem, const RestoreFolders& folders, const std::string& name)
 {
     // A name that is no plain name could lead out of the gauge folder.
     if (!IsPlainName(fileSystem, name))
         return MoveOutcome::FailedBecause("not a plain file name");
     if (folders.destinationIsSource)
         return MoveOutcome::Refused(MoveOutcome::Status::DestinationIsSource);
-    return fileSystem.Move(JoinPath(fileSystem, folders.unused, name), JoinPath(fileSystem, folders.gauges, name));
+    return folders.pass->Move(name);
 }
 
 }  // namespace
@@ -119,7 +122,8 @@ std::size_t RestoreSelectedGauges(FileSystem& fileSystem, OwnerWindow& owner, co
         owner.ShowError(kSimulatorFolderNotFound, kRestoreCaption);
         return 0;
     }
-    const RestoreFolders folders = RestoreFoldersOf(fileSystem, gaugesFolder);
+    const RestoreFolders folders = OpenRestoreFolders(
+        fileSystem, gaugesFolder, [&owner](const std::string& text) { owner.ShowInformation(text, kRestoreCaption); });
     BusyScope busy(owner);
     const std::size_t total = list.Count();
     GaugeList::Entry entry = list.First();
@@ -152,9 +156,13 @@ RestoreResult RestoreGauges(FileSystem& fileSystem, const std::string& folderTex
         result.gaugeFolderFound = false;
         return result;
     }
-    const RestoreFolders folders = RestoreFoldersOf(fileSystem, gaugesFolder);
-    for (const auto& [key, name] :
-         SelectRequested(fileSystem, ListGauges(fileSystem, folders.unused), keys, result)) {
+    const std::string unusedFolder = JoinPath(fileSystem, gaugesFolder, "unused");
+    const auto selected = SelectRequested(fileSystem, ListGauges(fileSystem, unusedFolder), keys, result);
+    if (selected.empty())
+        return result;
+    const RestoreFolders folders = OpenRestoreFolders(
+        fileSystem, gaugesFolder, [&result](const std::string& text) { result.notices.push_back(text); });
+    for (const auto& [key, name] : selected) {
         const MoveOutcome outcome = RestoreGauge(fileSystem, folders, name);
         if (outcome.Succeeded())
             ++result.restored;

@@ -20,6 +20,8 @@ struct RestoreResult {
     bool gaugeFolderFound = true;
     std::size_t restored = 0;
     std::vector<RestoreFailure> failures;
+    // What the user should know about the pass that stops nothing.
+    std::vector<std::string> notices;
 };
 
 extern const char kAlreadyInGauges[];

@@ -19,4 +19,12 @@ std::string DescribeMoveFailure(const MoveOutcome& outcome)
     return outcome.systemReason.empty() ? "the system refused the move" : outcome.systemReason;
 }
 
+std::string RemovedLeftoversNotice(const std::string& folder, const std::vector<std::string>& names)
+{
+    std::string text = "Removed the partial copies that interrupted moves left in " + folder + ": ";
+    for (std::size_t i = 0; i < names.size(); ++i)
+        text += (i == 0 ? "" : ", ") + names[i];
+    return text;
+}
+
 }  // namespace dalvorn

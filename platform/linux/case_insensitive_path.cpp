@@ -5,7 +5,6 @@
 #include <algorithm>
 
 #include "directory_handle.h"
-#include "folder_name_index.h"
 #include "name_order.h"
 
 namespace dalvorn {
@@ -26,40 +25,12 @@ std::string WithoutTrailingSeparators(const std::string& path)
     return path.substr(0, end);
 }
 
-std::optional<std::string> ResolveFolder(const std::string& folder, FolderNameIndex* index)
+std::optional<std::string> FirstMatchIgnoringCase(const std::string& folder, const std::string& name)
 {
-    if (folder.empty())
-        return std::string();
-    if (index && index->CanList(folder))
-        return folder;
-    return ResolvePathIgnoringCase(folder, index);
-}
-
-std::optional<std::string> FirstMatchIgnoringCase(const std::string& folder, const std::string& name,
-                                                  FolderNameIndex* index)
-{
-    std::vector<std::string> matches = EntriesMatchingIgnoringCase(folder, name, index);
+    std::vector<std::string> matches = EntriesMatchingIgnoringCase(folder, name);
     if (matches.empty())
         return std::nullopt;
     return matches.front();
-}
-
-// The answer of the folder's listing, when the folder is there as spelt and
-// lists the name in some spelling: the exact one when listed, else the first.
-// Spares a look-up by path for every file of a folder worked through.
-std::optional<std::string> ResolveThroughListing(const std::string& path, FolderNameIndex& index)
-{
-    if (path.back() == '/')
-        return std::nullopt;
-    const PathParts parts = SplitLastComponent(path);
-    if (parts.name.empty() || IsDotEntry(parts.name))
-        return std::nullopt;
-    const std::vector<std::string> matches = index.Matching(parts.folder, parts.name);
-    if (matches.empty())
-        return std::nullopt;
-    if (std::find(matches.begin(), matches.end(), parts.name) != matches.end())
-        return path;
-    return AppendComponent(parts.folder, matches.front());
 }
 
 }  // namespace
@@ -85,11 +56,8 @@ std::string AppendComponent(const std::string& folder, const std::string& name)
     return folder + '/' + name;
 }
 
-std::vector<std::string> EntriesMatchingIgnoringCase(const std::string& folder, const std::string& name,
-                                                     FolderNameIndex* index)
+std::vector<std::string> EntriesMatchingIgnoringCase(const std::string& folder, const std::string& name)
 {
-    if (index)
-        return index->Matching(folder, name);
     std::vector<std::string> matches;
     DirectoryHandle directory(folder);
     if (!directory.IsOpen())
@@ -102,32 +70,28 @@ std::vector<std::string> EntriesMatchingIgnoringCase(const std::string& folder, 
     return matches;
 }
 
-std::optional<std::string> FindEntryIgnoringCase(const std::string& folder, const std::string& name,
-                                                 FolderNameIndex* index)
+std::optional<std::string> FindEntryIgnoringCase(const std::string& folder, const std::string& name)
 {
     if (EntryExists(AppendComponent(folder, name)))
         return name;
-    return FirstMatchIgnoringCase(folder, name, index);
+    return FirstMatchIgnoringCase(folder, name);
 }
 
-std::optional<std::string> ResolvePathIgnoringCase(const std::string& path, FolderNameIndex* index)
+std::optional<std::string> ResolvePathIgnoringCase(const std::string& path)
 {
     if (path.empty())
         return std::nullopt;
-    if (index)
-        if (std::optional<std::string> listed = ResolveThroughListing(path, *index))
-            return listed;
     if (EntryExists(path))
         return path;
     const PathParts given = SplitLastComponent(path);
-    const std::optional<PathParts> parts = ResolveParentIgnoringCase(path, index);
+    const std::optional<PathParts> parts = ResolveParentIgnoringCase(path);
     if (!parts)
         return std::nullopt;
     // With the folder spelt as given, the exact name is already known to be
     // missing; only a listing can find it now.
     const std::optional<std::string> name = parts->folder == given.folder
-                                                ? FirstMatchIgnoringCase(parts->folder, parts->name, index)
-                                                : FindEntryIgnoringCase(parts->folder, parts->name, index);
+                                                ? FirstMatchIgnoringCase(parts->folder, parts->name)
+                                                : FindEntryIgnoringCase(parts->folder, parts->name);
     if (!name)
         return std::nullopt;
     std::string resolved = AppendComponent(parts->folder, *name);
@@ -140,20 +104,21 @@ std::optional<std::string> ResolvePathIgnoringCase(const std::string& path, Fold
     return resolved;
 }
 
-std::optional<PathParts> ResolveParentIgnoringCase(const std::string& path, FolderNameIndex* index)
+std::optional<PathParts> ResolveParentIgnoringCase(const std::string& path)
 {
     const PathParts parts = SplitLastComponent(path);
     if (parts.name.empty())
         return std::nullopt;
-    std::optional<std::string> folder = ResolveFolder(parts.folder, index);
+    std::optional<std::string> folder =
+        parts.folder.empty() ? std::optional<std::string>(std::string()) : ResolvePathIgnoringCase(parts.folder);
     if (!folder)
         return std::nullopt;
     return PathParts{*folder, parts.name};
 }
 
-std::string ExistingSpelling(const std::string& path, FolderNameIndex* index)
+std::string ExistingSpelling(const std::string& path)
 {
-    return ResolvePathIgnoringCase(path, index).value_or(path);
+    return ResolvePathIgnoringCase(path).value_or(path);
 }
 
 }  // namespace dalvorn

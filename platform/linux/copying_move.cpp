@@ -1,45 +1,38 @@
 #include "copying_move.h"
 
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <string>
+#include <string_view>
 
+#include "core/simulator_folder.h"
 #include "no_replace_rename.h"
 
 namespace dalvorn {
 
 namespace {
 
-const char kCopySuffix[] = ".moving";
-const int kPartialNameAttempts = 100;
+constexpr std::string_view kCopySuffix = ".moving";
+constexpr int kPartialNameAttempts = 100;
 
-class Descriptor {
-public:
-    explicit Descriptor(int descriptor) : descriptor_(descriptor) {}
-    Descriptor(Descriptor&& other) noexcept : descriptor_(other.descriptor_) { other.descriptor_ = -1; }
-    ~Descriptor()
-    {
-        if (descriptor_ >= 0)
-            close(descriptor_);
+std::string PartialName(const std::string& name, int attempt)
+{
+    return name + std::string(kCopySuffix) + (attempt == 0 ? std::string() : std::to_string(attempt));
+}
+
+// A new file for the copy, never one that exists already: a name in the
+// folder may be anybody's, even a link leading out of it.
+FileDescriptor CreatePartialCopy(int folder, const std::string& name, std::string& partial)
+{
+    for (int attempt = 0; attempt < kPartialNameAttempts; ++attempt) {
+        partial = PartialName(name, attempt);
+        FileDescriptor copy(openat(folder, partial.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0));
+        if (copy.IsOpen() || errno != EEXIST)
+            return copy;
     }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-
-    int Get() const { return descriptor_; }
-    // Closes now, as a write error may show only here.
-    bool Close()
-    {
-        const int descriptor = descriptor_;
-        descriptor_ = -1;
-        return close(descriptor) == 0;
-    }
-
-private:
-    int descriptor_;
-};
+    return FileDescriptor();
+}
 
 bool WriteAll(int descriptor, const char* data, ssize_t size)
 {
@@ -53,77 +46,65 @@ bool WriteAll(int descriptor, const char* data, ssize_t size)
     return true;
 }
 
-// A new file beside `to` for the copy, never one that exists already: a
-// name in the destination folder may be anybody's, even a link leading out
-// of it. A copy left by an interrupted move stays where it is.
-Descriptor CreatePartialCopy(const std::string& to, mode_t mode, std::string& partial)
+bool CopyContents(int source, int copy)
 {
-    for (int attempt = 0; attempt < kPartialNameAttempts; ++attempt) {
-        partial = to + kCopySuffix + (attempt == 0 ? std::string() : std::to_string(attempt));
-        Descriptor copy(open(partial.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode));
-        if (copy.Get() >= 0 || errno != EEXIST)
-            return copy;
-    }
-    partial.clear();
-    return Descriptor(-1);
-}
-
-// Copies the file's contents into a partial copy it creates; `partial`
-// names it when it was created, even if the copy then failed.
-bool CopyContents(const std::string& from, const std::string& to, std::string& partial)
-{
-    partial.clear();
-    Descriptor source(open(from.c_str(), O_RDONLY | O_CLOEXEC));
-    struct stat status;
-    if (source.Get() < 0 || fstat(source.Get(), &status) != 0)
-        return false;
-    if (!S_ISREG(status.st_mode)) {
-        errno = EXDEV;
-        return false;
-    }
-    Descriptor copy = CreatePartialCopy(to, status.st_mode & 07777, partial);
-    if (copy.Get() < 0) {
-        partial.clear();
-        return false;
-    }
     char buffer[64 * 1024];
     for (;;) {
-        const ssize_t got = read(source.Get(), buffer, sizeof(buffer));
-        if (got < 0 || !WriteAll(copy.Get(), buffer, got))
+        const ssize_t got = read(source, buffer, sizeof(buffer));
+        if (got < 0 || !WriteAll(copy, buffer, got))
             return false;
         if (got == 0)
-            break;
+            return true;
     }
-    return fsync(copy.Get()) == 0 && copy.Close();
 }
 
-// Runs the cleanup without letting it change errno.
-void Undo(const std::string& path)
+bool KeepTimes(int copy, const struct stat& status)
 {
-    const int error = errno;
-    if (!path.empty())
-        unlink(path.c_str());
-    errno = error;
+    const struct timespec times[2] = {status.st_atim, status.st_mtim};
+    return futimens(copy, times) == 0;
+}
+
+// "<gauge>.moving" or "<gauge>.moving1" to "<gauge>.moving99".
+bool HasPartialCopyName(const std::string& name)
+{
+    const std::size_t suffix = name.rfind(kCopySuffix);
+    if (suffix == std::string::npos || !HasGaugeExtension(name.substr(0, suffix)))
+        return false;
+    for (int attempt = 0; attempt < kPartialNameAttempts; ++attempt)
+        if (name.compare(suffix, std::string::npos, PartialName("", attempt)) == 0)
+            return true;
+    return false;
 }
 
 }  // namespace
 
-bool MoveByCopying(const std::string& from, const std::string& to)
+std::optional<FileDescriptor> CopyUnderName(int source, const struct stat& status, int folder,
+                                            const std::string& name)
 {
     std::string partial;
-    if (!CopyContents(from, to, partial)) {
-        Undo(partial);
-        return false;
-    }
-    if (!RenameWithoutReplacing(partial, to)) {
-        Undo(partial);
-        return false;
-    }
-    if (unlink(from.c_str()) != 0) {
-        Undo(to);
-        return false;
-    }
-    return true;
+    FileDescriptor copy = CreatePartialCopy(folder, name, partial);
+    if (!copy.IsOpen())
+        return std::nullopt;
+    if (CopyContents(source, copy.Get()) && KeepTimes(copy.Get(), status) && fsync(copy.Get()) == 0 &&
+        RenameWithoutReplacing(folder, partial, folder, name))
+        return copy;
+    const int error = errno;
+    unlinkat(folder, partial.c_str(), 0);
+    errno = error;
+    return std::nullopt;
+}
+
+bool ReleaseCopy(FileDescriptor& copy, const struct stat& status)
+{
+    return fchmod(copy.Get(), status.st_mode & 07777) == 0 && copy.Close();
+}
+
+bool IsLeftoverPartialCopy(int folder, const std::string& name)
+{
+    struct stat status;
+    return HasPartialCopyName(name) && fstatat(folder, name.c_str(), &status, AT_SYMLINK_NOFOLLOW) == 0 &&
+           S_ISREG(status.st_mode) && (status.st_mode & 07777) == 0 && status.st_nlink == 1 &&
+           status.st_uid == geteuid();
 }
 
 }  // namespace dalvorn

@@ -10,7 +10,6 @@
 
 #include "directory_handle.h"
 #include "name_order.h"
-#include "wildcard_pattern.h"
 
 namespace dalvorn {
 
@@ -43,7 +42,7 @@ bool NamePrecedes(const DirectoryEntry& left, const DirectoryEntry& right)
 
 }  // namespace
 
-std::optional<std::vector<DirectoryEntry>> ListFolder(const std::string& folder, const std::string& pattern)
+std::optional<std::vector<DirectoryEntry>> ListFolder(const std::string& folder)
 {
     DirectoryHandle directory(folder);
     if (!directory.IsOpen()) {
@@ -56,8 +55,7 @@ std::optional<std::vector<DirectoryEntry>> ListFolder(const std::string& folder,
     std::vector<DirectoryEntry> entries;
     std::vector<DirectoryEntry> dots;
     while (const dirent* entry = directory.Next()) {
-        if (MatchesWildcard(entry->d_name, pattern))
-            (IsDotEntry(entry->d_name) ? dots : entries).push_back(EntryOf(directory.Descriptor(), *entry));
+        (IsDotEntry(entry->d_name) ? dots : entries).push_back(EntryOf(directory.Descriptor(), *entry));
     }
     if (directory.Error() != 0)
         throw FileException(folder, std::generic_category().message(directory.Error()));

@@ -8,11 +8,10 @@
 
 namespace dalvorn {
 
-// The folder's entries whose names match the wildcard pattern, in folder
-// order, or nothing when there is no folder at the path. An entry is a
-// directory (a regular file) when it is one or a link that leads to one.
-// A folder that exists but cannot be opened or read to its end raises
-// FileException: the panels in it must not go unseen.
-std::optional<std::vector<DirectoryEntry>> ListFolder(const std::string& folder, const std::string& pattern);
+// The folder's entries, in folder order, or nothing when there is no folder
+// at the path. An entry is a directory (a regular file) when it is one or a
+// link that leads to one. A folder that exists but cannot be opened or read
+// to its end raises FileException: the panels in it must not go unseen.
+std::optional<std::vector<DirectoryEntry>> ListFolder(const std::string& folder);
 
 }  // namespace dalvorn

@@ -1,7 +1,5 @@
 #include "no_replace_rename.h"
 
-#include "copying_move.h"
-
 #include <fcntl.h>
 #include <stdio.h>
 #include <sys/syscall.h>
@@ -18,14 +16,16 @@ namespace dalvorn {
 namespace {
 
 // 0 on success, else -1 with errno set; ENOSYS where the kernel lacks it.
-int RenameNoReplace(const char* from, const char* to)
+int RenameNoReplace(int fromFolder, const char* from, int toFolder, const char* to)
 {
 #if defined(__GLIBC__) && (__GLIBC__ > 2 || (__GLIBC__ == 2 && __GLIBC_MINOR__ >= 28))
-    return renameat2(AT_FDCWD, from, AT_FDCWD, to, RENAME_NOREPLACE);
+    return renameat2(fromFolder, from, toFolder, to, RENAME_NOREPLACE);
 #elif defined(SYS_renameat2)
-    return static_cast<int>(syscall(SYS_renameat2, AT_FDCWD, from, AT_FDCWD, to, RENAME_NOREPLACE));
+    return static_cast<int>(syscall(SYS_renameat2, fromFolder, from, toFolder, to, RENAME_NOREPLACE));
 #else
+    (void)fromFolder;
     (void)from;
+    (void)toFolder;
     (void)to;
     errno = ENOSYS;
     return -1;
@@ -39,25 +39,23 @@ bool RenameRefusalUnsupported(int error)
 
 }  // namespace
 
-bool RenameWithoutReplacing(const std::string& from, const std::string& to)
+bool RenameWithoutReplacing(int fromFolder, const std::string& from, int toFolder, const std::string& to)
 {
-    if (RenameNoReplace(from.c_str(), to.c_str()) == 0)
+    if (RenameNoReplace(fromFolder, from.c_str(), toFolder, to.c_str()) == 0)
         return true;
-    if (errno == EXDEV)
-        return MoveByCopying(from, to);
     if (!RenameRefusalUnsupported(errno))
         return false;
-    return MoveByLinking(from, to);
+    return MoveByLinking(fromFolder, from, toFolder, to);
 }
 
-bool MoveByLinking(const std::string& from, const std::string& to)
+bool MoveByLinking(int fromFolder, const std::string& from, int toFolder, const std::string& to)
 {
-    if (link(from.c_str(), to.c_str()) != 0)
+    if (linkat(fromFolder, from.c_str(), toFolder, to.c_str(), 0) != 0)
         return false;
-    if (unlink(from.c_str()) == 0)
+    if (unlinkat(fromFolder, from.c_str(), 0) == 0)
         return true;
     const int error = errno;
-    unlink(to.c_str());
+    unlinkat(toFolder, to.c_str(), 0);
     errno = error;
     return false;
 }

@@ -3,7 +3,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -11,8 +10,8 @@
 #include "core/text_case.h"
 #include "core/text_encoding.h"
 #include "folder_listing.h"
+#include "folder_pair_move_pass.h"
 #include "name_order.h"
-#include "no_replace_rename.h"
 #include "posix_readable_file.h"
 
 namespace dalvorn {
@@ -28,61 +27,6 @@ std::optional<FolderIdentity> IdentityOf(const std::string& diskPath)
                           static_cast<unsigned long long>(status.st_ino)};
 }
 
-bool SameFile(const struct stat& left, const struct stat& right)
-{
-    return left.st_dev == right.st_dev && left.st_ino == right.st_ino;
-}
-
-// True when the destination folder leads back to the source's own folder by
-// another path (a link), or names the source itself: nothing could move.
-bool DestinationIsSource(const PathParts& source, const PathParts& destination, FolderNameIndex& index)
-{
-    if (source.folder == destination.folder)
-        return source.name == destination.name;
-    const auto sourceFolder = index.IdentityOf(source.folder);
-    return sourceFolder && sourceFolder == index.IdentityOf(destination.folder);
-}
-
-// The entries that stand in the destination's way: any spelling of its
-// name, except the source itself when the move only changes its case.
-std::vector<std::string> EntriesInTheWay(const PathParts& source, const PathParts& destination,
-                                         FolderNameIndex& index)
-{
-    std::vector<std::string> names = EntriesMatchingIgnoringCase(destination.folder, destination.name, &index);
-    if (source.folder == destination.folder)
-        names.erase(std::remove(names.begin(), names.end(), source.name), names.end());
-    return names;
-}
-
-// True when every entry in the way is another name of the source file, as
-// an interrupted move by linking leaves it.
-bool OnlyLinksToTheSource(const std::string& sourcePath, const std::string& folder,
-                          const std::vector<std::string>& names)
-{
-    struct stat source;
-    if (lstat(sourcePath.c_str(), &source) != 0 || !S_ISREG(source.st_mode))
-        return false;
-    for (const std::string& name : names) {
-        struct stat other;
-        if (lstat(AppendComponent(folder, name).c_str(), &other) != 0 || !SameFile(source, other))
-            return false;
-    }
-    return true;
-}
-
-MoveOutcome OutcomeOfFailedRename(int error)
-{
-    switch (error) {
-    case EEXIST:
-    case ENOTEMPTY:
-        return MoveOutcome::Refused(MoveOutcome::Status::DestinationTaken);
-    case EXDEV:
-        return MoveOutcome::FailedBecause("the destination folder is on another volume");
-    default:
-        return MoveOutcome::FailedBecause(std::strerror(error));
-    }
-}
-
 }  // namespace
 
 bool PosixFileSystem::Exists(const std::string& path) const
@@ -90,19 +34,18 @@ bool PosixFileSystem::Exists(const std::string& path) const
     return ResolvePathIgnoringCase(path).has_value();
 }
 
-void PosixFileSystem::Enumerate(const std::string& folder, const std::string& pattern,
-                                const EntryVisitor& visit) const
+void PosixFileSystem::Enumerate(const std::string& folder, const std::string&, const EntryVisitor& visit) const
 {
     if (folder.empty())
         return;
     // The exact spelling is tried first; only when it fails is the path
     // looked up without regard to case.
-    std::optional<std::vector<DirectoryEntry>> entries = ListFolder(folder, pattern);
+    std::optional<std::vector<DirectoryEntry>> entries = ListFolder(folder);
     if (!entries) {
         const std::optional<std::string> diskPath = ResolvePathIgnoringCase(folder);
         if (!diskPath || *diskPath == folder)
             return;
-        entries = ListFolder(*diskPath, pattern);
+        entries = ListFolder(*diskPath);
     }
     if (!entries)
         return;
@@ -120,34 +63,10 @@ void PosixFileSystem::CreateFolder(const std::string& path)
     mkdir(AppendComponent(target->folder, target->name).c_str(), 0777);
 }
 
-MoveOutcome PosixFileSystem::Move(const std::string& from, const std::string& to)
+std::unique_ptr<MovePass> PosixFileSystem::OpenMovePass(const std::string& source, const std::string& destination,
+                                                        const MoveNotice& notice)
 {
-    index_.BeginOperation();
-    const std::optional<std::string> sourcePath = ResolvePathIgnoringCase(from, &index_);
-    if (!sourcePath)
-        return MoveOutcome::Refused(MoveOutcome::Status::SourceMissing);
-    std::optional<PathParts> destination = ResolveParentIgnoringCase(to, &index_);
-    if (!destination || IsDotEntry(destination->name))
-        return MoveOutcome::FailedBecause("the destination folder does not exist");
-    const PathParts source = SplitLastComponent(*sourcePath);
-    // A name that is no UTF-8 keeps its bytes; its key spells it in UTF-8.
-    if (!IsValidUtf8(source.name) && SameNameIgnoringCase(source.name, destination->name))
-        destination->name = source.name;
-    const std::vector<std::string> inTheWay = EntriesInTheWay(source, *destination, index_);
-    if (DestinationIsSource(source, *destination, index_))
-        return MoveOutcome::Refused(MoveOutcome::Status::DestinationIsSource);
-    if (!inTheWay.empty()) {
-        if (!OnlyLinksToTheSource(*sourcePath, destination->folder, inTheWay))
-            return MoveOutcome::Refused(MoveOutcome::Status::DestinationTaken);
-        // The file is at the destination already; only its old name is left.
-        if (unlink(sourcePath->c_str()) != 0)
-            return MoveOutcome::FailedBecause(std::strerror(errno));
-        return MoveOutcome::Done();
-    }
-    const std::string target = AppendComponent(destination->folder, destination->name);
-    if (!RenameWithoutReplacing(*sourcePath, target))
-        return OutcomeOfFailedRename(errno);
-    return MoveOutcome::Done();
+    return std::make_unique<FolderPairMovePass>(source, destination, notice);
 }
 
 std::unique_ptr<ReadableFile> PosixFileSystem::OpenForReading(const std::string& path) const

@@ -1,11 +1,10 @@
 #pragma once
-// The file system services on POSIX systems, behaving as they do on Windows:
-// paths and patterns match without regard to letter case (FoldNameCase),
-// folders are listed in the order NTFS gives, and a move never replaces a
-// file. Names are taken to be UTF-8, as Wine writes them.
+// The file system services on Linux, behaving as they do on Windows: paths
+// match without regard to letter case (FoldNameCase), folders are listed in
+// the order NTFS gives, and a move never replaces a file. Folders are listed
+// whole: the callers pick the entries they want. Names are taken to be UTF-8, as Wine writes them.
 
 #include "core/file_system.h"
-#include "folder_name_index.h"
 
 namespace dalvorn {
 
@@ -16,17 +15,13 @@ public:
     void Enumerate(const std::string& folder, const std::string& pattern,
                    const EntryVisitor& visit) const override;
     void CreateFolder(const std::string& path) override;
-    MoveOutcome Move(const std::string& from, const std::string& to) override;
+    std::unique_ptr<MovePass> OpenMovePass(const std::string& source, const std::string& destination,
+                                           const MoveNotice& notice) override;
     std::unique_ptr<ReadableFile> OpenForReading(const std::string& path) const override;
     std::optional<FolderIdentity> IdentifyFolder(const std::string& path) const override;
     void LowerCaseInPlace(std::string& text) const override;
     std::string NameTextFromPanelText(PanelTextEncoding encoding, const std::string& text) const override;
     bool EndsWithSeparator(const std::string& text) const override;
-
-private:
-    // Serves the moves' lookups, so that a pass over a large folder lists
-    // it once rather than once a gauge.
-    FolderNameIndex index_;
 };
 
 }  // namespace dalvorn

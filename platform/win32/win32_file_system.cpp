@@ -6,6 +6,7 @@
 #include <mbstring.h>
 
 #include "core/text_case.h"
+#include "leftover_copies.h"
 #include "platform/native_file_system.h"
 #include "wide_folder_listing.h"
 #include "wide_text.h"
@@ -46,9 +47,51 @@ void Win32FileSystem::CreateFolder(const std::string& path)
     CreateDirectoryA(path.c_str(), nullptr);
 }
 
-MoveOutcome Win32FileSystem::Move(const std::string& from, const std::string& to)
+namespace {
+
+// Each move goes through the system's own lookup of both paths.
+class Win32MovePass : public MovePass {
+public:
+    Win32MovePass(const std::string& source, const std::string& destination)
+        : sourcePrefix_(source + '\\'), destinationPrefix_(destination + '\\')
+    {
+    }
+    MoveOutcome Move(const std::string& name) override
+    {
+        return MoveFileWithoutLoss(sourcePrefix_ + name, destinationPrefix_ + name);
+    }
+
+private:
+    std::string sourcePrefix_;
+    std::string destinationPrefix_;
+};
+
+}  // namespace
+
+namespace {
+
+// Tells, folder by folder, which partial copies the pass removed.
+void TellRemovedLeftovers(const std::vector<std::string>& paths, const std::string& source,
+                          const std::string& destination, const MoveNotice& notice)
 {
-    return MoveFileWithoutLoss(from, to);
+    for (const std::string& folder : {source, destination}) {
+        const std::string prefix = folder + '\\';
+        std::vector<std::string> names;
+        for (const std::string& path : paths)
+            if (path.compare(0, prefix.size(), prefix) == 0)
+                names.push_back(path.substr(prefix.size()));
+        if (!names.empty())
+            notice(RemovedLeftoversNotice(folder, names));
+    }
+}
+
+}  // namespace
+
+std::unique_ptr<MovePass> Win32FileSystem::OpenMovePass(const std::string& source, const std::string& destination,
+                                                        const MoveNotice& notice)
+{
+    TellRemovedLeftovers(RemoveLeftoverCopies(source, destination), source, destination, notice);
+    return std::make_unique<Win32MovePass>(source, destination);
 }
 
 std::unique_ptr<ReadableFile> Win32FileSystem::OpenForReading(const std::string& path) const

@@ -13,7 +13,8 @@ public:
     bool Exists(const std::string& path) const override;
     void Enumerate(const std::string& folder, const std::string& pattern, const EntryVisitor& visit) const override;
     void CreateFolder(const std::string& path) override;
-    MoveOutcome Move(const std::string& from, const std::string& to) override;
+    std::unique_ptr<MovePass> OpenMovePass(const std::string& source, const std::string& destination,
+                                           const MoveNotice& notice) override;
     std::unique_ptr<ReadableFile> OpenForReading(const std::string& path) const override;
     std::optional<FolderIdentity> IdentifyFolder(const std::string& path) const override;
     void LowerCaseInPlace(std::string& text) const override;

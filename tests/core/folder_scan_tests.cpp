@@ -125,6 +125,8 @@ TEST_F(FolderScan, ShortAliasMatchesAndFoldersAreNotGauges)
 {
     tree.AddGauge("real.gau");
     tree.AddGauge("long.gauge");
+    tree.AddGauge("old.gau.bak");
+    tree.AddGauge("cessnagau");
     tree.AddGauge("folder.gau/inner.txt");
     EXPECT_EQ(Scan(), Lines{"[x] real.gau (Used By: )"});
 }

@@ -53,14 +53,37 @@ void FaultInjectingFileSystem::CreateFolder(const std::string& path)
         real_.CreateFolder(path);
 }
 
-MoveOutcome FaultInjectingFileSystem::Move(const std::string& from, const std::string& to)
+// The real pass, with the faults of its file system switched in.
+class FaultInjectingFileSystem::Pass : public MovePass {
+public:
+    Pass(FaultInjectingFileSystem& files, const std::string& source, const std::string& destination,
+         const MoveNotice& notice)
+        : files_(files), source_(source), destination_(destination),
+          real_(files.real_.OpenMovePass(source, destination, notice))
+    {
+    }
+    MoveOutcome Move(const std::string& name) override
+    {
+        ++files_.movesTried_;
+        if (files_.beforeMove_.second && files_.beforeMove_.first == source_ + files_.Separator() + name)
+            files_.beforeMove_.second();
+        if (files_.WriteRefused(destination_ + files_.Separator() + name))
+            return MoveOutcome::FailedBecause("access is denied");
+        return real_->Move(name);
+    }
+
+private:
+    FaultInjectingFileSystem& files_;
+    std::string source_;
+    std::string destination_;
+    std::unique_ptr<MovePass> real_;
+};
+
+std::unique_ptr<MovePass> FaultInjectingFileSystem::OpenMovePass(const std::string& source,
+                                                                 const std::string& destination,
+                                                                 const MoveNotice& notice)
 {
-    ++movesTried_;
-    if (beforeMove_.second && beforeMove_.first == from)
-        beforeMove_.second();
-    if (WriteRefused(to))
-        return MoveOutcome::FailedBecause("access is denied");
-    return real_.Move(from, to);
+    return std::make_unique<Pass>(*this, source, destination, notice);
 }
 
 std::unique_ptr<ReadableFile> FaultInjectingFileSystem::OpenForReading(const std::string& path) const

@@ -39,7 +39,8 @@ public:
     void Enumerate(const std::string& folder, const std::string& pattern,
                    const EntryVisitor& visit) const override;
     void CreateFolder(const std::string& path) override;
-    MoveOutcome Move(const std::string& from, const std::string& to) override;
+    std::unique_ptr<MovePass> OpenMovePass(const std::string& source, const std::string& destination,
+                                           const MoveNotice& notice) override;
     std::unique_ptr<ReadableFile> OpenForReading(const std::string& path) const override;
     std::optional<FolderIdentity> IdentifyFolder(const std::string& path) const override
     {
@@ -58,6 +59,8 @@ public:
     }
 
 private:
+    class Pass;
+
     bool WriteRefused(const std::string& path) const;
 
     FileSystem& real_;

@@ -20,7 +20,13 @@ public:
     bool Exists(const std::string&) const override { return false; }
     void Enumerate(const std::string&, const std::string&, const EntryVisitor&) const override {}
     void CreateFolder(const std::string&) override {}
-    MoveOutcome Move(const std::string&, const std::string&) override { return {}; }
+    std::unique_ptr<MovePass> OpenMovePass(const std::string&, const std::string&, const MoveNotice&) override
+    {
+        struct RefusingPass : MovePass {
+            MoveOutcome Move(const std::string&) override { return {}; }
+        };
+        return std::make_unique<RefusingPass>();
+    }
     std::unique_ptr<ReadableFile> OpenForReading(const std::string& path) const override
     {
         throw FileException(path, "not found");

@@ -10,12 +10,12 @@ namespace dalvorn::test_support {
 namespace fs = std::filesystem;
 
 namespace {
-fs::path FreshFolder()
+fs::path FreshFolder(const fs::path& parent)
 {
     static std::atomic<unsigned> counter{0};
     const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
     for (;;) {
-        fs::path candidate = fs::temp_directory_path() /
+        fs::path candidate = parent /
                              ("dalvorn-test-" + std::to_string(stamp) + "-" + std::to_string(counter++));
         if (fs::create_directory(candidate))
             return candidate;
@@ -23,7 +23,9 @@ fs::path FreshFolder()
 }
 }  // namespace
 
-TemporaryFolder::TemporaryFolder() : root_(FreshFolder()) {}
+TemporaryFolder::TemporaryFolder() : root_(FreshFolder(fs::temp_directory_path())) {}
+
+TemporaryFolder::TemporaryFolder(const fs::path& parent) : root_(FreshFolder(parent)) {}
 
 TemporaryFolder::~TemporaryFolder()
 {

@@ -9,6 +9,8 @@ namespace dalvorn::test_support {
 class TemporaryFolder {
 public:
     TemporaryFolder();
+    // One made in `parent` (another volume, say) instead of the system's.
+    explicit TemporaryFolder(const std::filesystem::path& parent);
     ~TemporaryFolder();
     TemporaryFolder(const TemporaryFolder&) = delete;
     TemporaryFolder& operator=(const TemporaryFolder&) = delete;
