@@ -1,6 +1,7 @@
 #include "commands.h"
 
 #include "console_owner_window.h"
+#include "console_streams.h"
 #include "core/file_error_report.h"
 #include "core/file_system.h"
 #include "core/messages.h"
@@ -61,14 +62,14 @@ int RunCheck(FileSystem& fileSystem, const std::string& folderText, const Consol
     }
     std::string restoreCommand;
     for (const MissingContainer& container : missing) {
-        std::fprintf(console.output, "%s %s (Needed By: %s)\n", StateWord(container.state), container.name.c_str(),
-                     Joined(container.neededBy).c_str());
+        std::fprintf(console.output, "%s %s (Needed By: %s)\n", StateWord(container.state),
+                     ConsoleText(container.name).c_str(), ConsoleText(Joined(container.neededBy)).c_str());
         if (container.state == ContainerState::Moved)
             restoreCommand += " " + Quoted(container.name);
     }
     if (!restoreCommand.empty())
         std::fprintf(console.output, "To bring the moved gauges back: dalvorn-cli restore %s%s\n",
-                     Quoted(folderText).c_str(), restoreCommand.c_str());
+                     ConsoleText(Quoted(folderText)).c_str(), ConsoleText(restoreCommand).c_str());
     return missing.empty() ? 0 : kSomethingMissing;
 }
 

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "console_streams.h"
+
 namespace dalvorn {
 
 namespace {
@@ -29,19 +31,19 @@ ConsoleOwnerWindow::ConsoleOwnerWindow(std::FILE* input, std::FILE* output, std:
 void ConsoleOwnerWindow::ShowError(const std::string& text, const std::string& caption)
 {
     errorShown_ = true;
-    std::fprintf(errors_, "%s: %s\n", caption.c_str(), text.c_str());
+    std::fprintf(errors_, "%s: %s\n", caption.c_str(), ConsoleText(text).c_str());
 }
 
 void ConsoleOwnerWindow::ShowInformation(const std::string& text, const std::string& caption)
 {
-    std::fprintf(errors_, "%s: %s\n", caption.c_str(), text.c_str());
+    std::fprintf(errors_, "%s: %s\n", caption.c_str(), ConsoleText(text).c_str());
 }
 
 bool ConsoleOwnerWindow::AskYesNo(const std::string& text, const std::string& caption)
 {
     if (assumeYes_)
         return true;
-    std::fprintf(errors_, "%s: %s [y/N] ", caption.c_str(), text.c_str());
+    std::fprintf(errors_, "%s: %s [y/N] ", caption.c_str(), ConsoleText(text).c_str());
     std::fflush(errors_);
     const bool yes = IsYes(ReadAnswer(input_));
     std::fputc('\n', errors_);
@@ -50,7 +52,7 @@ bool ConsoleOwnerWindow::AskYesNo(const std::string& text, const std::string& ca
 
 bool ConsoleOwnerWindow::AskWarningYesNo(const std::string& text, const std::string& caption)
 {
-    std::fprintf(errors_, "%s: %s\n", caption.c_str(), text.c_str());
+    std::fprintf(errors_, "%s: %s\n", caption.c_str(), ConsoleText(text).c_str());
     return true;
 }
 
@@ -64,7 +66,7 @@ void ConsoleOwnerWindow::ShowMoveReport(const std::string& total, const std::str
                  "Unused Gauges Moved: %s\n"
                  "Used Gauges Left: %s\n"
                  "Unused gauges were moved to: %s\n",
-                 total.c_str(), moved.c_str(), left.c_str(), destination.c_str());
+                 total.c_str(), moved.c_str(), left.c_str(), ConsoleText(destination).c_str());
 }
 
 void ConsoleOwnerWindow::ShowRestoreReport(const std::string& total, const std::string& left,
@@ -77,7 +79,7 @@ void ConsoleOwnerWindow::ShowRestoreReport(const std::string& total, const std::
                  "Gauges Restored: %s\n"
                  "Gauges Left: %s\n"
                  "Gauges were restored to: %s\n",
-                 total.c_str(), restored.c_str(), left.c_str(), destination.c_str());
+                 total.c_str(), restored.c_str(), left.c_str(), ConsoleText(destination).c_str());
 }
 
 }  // namespace dalvorn

@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "core/text_case.h"
+
 #ifdef _WIN32
 #include <windows.h>
 
@@ -33,6 +35,27 @@ void UseBinaryConsoleStreams()
     // byte.
     if (!IsConsole(_fileno(stdout)))
         std::setvbuf(stdout, nullptr, _IOFBF, kOutputBufferSize);
+#endif
+}
+
+std::string ConsoleText(const std::string& nameText)
+{
+#ifdef _WIN32
+    if (IsAscii(nameText))
+        return nameText;
+    const int length = static_cast<int>(nameText.size());
+    std::wstring wide(static_cast<std::size_t>(MultiByteToWideChar(CP_ACP, 0, nameText.data(), length, nullptr, 0)),
+                      L'\0');
+    MultiByteToWideChar(CP_ACP, 0, nameText.data(), length, wide.data(), static_cast<int>(wide.size()));
+    const int wideLength = static_cast<int>(wide.size());
+    std::string utf8(
+        static_cast<std::size_t>(WideCharToMultiByte(CP_UTF8, 0, wide.data(), wideLength, nullptr, 0, nullptr, nullptr)),
+        '\0');
+    WideCharToMultiByte(CP_UTF8, 0, wide.data(), wideLength, utf8.data(), static_cast<int>(utf8.size()), nullptr,
+                        nullptr);
+    return utf8;
+#else
+    return nameText;
 #endif
 }
 

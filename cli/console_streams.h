@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdio>
+#include <string>
 
 namespace dalvorn {
 
@@ -8,6 +9,11 @@ namespace dalvorn {
 // the Windows build prints byte for byte what the Linux build prints, and
 // buffers standard output when it is not a console.
 void UseBinaryConsoleStreams();
+
+// A name or path, held in the text the platform spells file names in, as
+// the command line prints it: UTF-8 on every build, so that the Windows
+// build prints byte for byte what the Linux build prints.
+std::string ConsoleText(const std::string& nameText);
 
 // Flushes the stream; false when anything written to it was lost (a full
 // disk, a closed stream), with errno telling why when it is known.

@@ -1,6 +1,7 @@
 #include "commands.h"
 
 #include "console_owner_window.h"
+#include "console_streams.h"
 #include "core/file_error_report.h"
 #include "core/file_system.h"
 #include "core/gauge_restorer.h"
@@ -23,10 +24,10 @@ int RunRestore(FileSystem& fileSystem, const CommandLine& line, const std::strin
         return 1;
     }
     for (const std::string& notice : result.notices)
-        std::fprintf(console.errors, "%s: %s\n", kRestoreCaption, notice.c_str());
+        owner.ShowInformation(notice, kRestoreCaption);
     std::fprintf(console.output, "Restored: %zu\n", result.restored);
     for (const RestoreFailure& failure : result.failures)
-        std::fprintf(console.output, "%s: %s\n", failure.key.c_str(), failure.reason.c_str());
+        std::fprintf(console.output, "%s: %s\n", ConsoleText(failure.key).c_str(), ConsoleText(failure.reason).c_str());
     return result.failures.empty() ? 0 : 1;
 }
 

@@ -136,7 +136,10 @@ void Utf16Decoder::TakeBytes(unsigned char first, unsigned char second, std::str
 
 void Utf16Decoder::Finish(std::string& utf8)
 {
-    if (pendingHighSurrogate_ != 0 || pendingByte_ >= 0)
+    // An unpaired high surrogate and a last odd byte are a character each.
+    if (pendingHighSurrogate_ != 0)
+        AppendUtf8(kReplacementCharacter, utf8);
+    if (pendingByte_ >= 0)
         AppendUtf8(kReplacementCharacter, utf8);
     pendingHighSurrogate_ = 0;
     pendingByte_ = -1;
