@@ -1,28 +1,21 @@
 #include "gauge_mover.h"
 
 #include <algorithm>
-#include <memory>
 #include <optional>
 #include <utility>
 #include <vector>
 
 #include "file_system.h"
 #include "gauge_list.h"
+#include "gauge_pass.h"
 #include "gauge_usage_table.h"
 #include "messages.h"
 #include "owner_window.h"
-#include "plain_name.h"
 #include "simulator_folder.h"
 
 namespace dalvorn {
 
 namespace {
-
-struct MoveFolders {
-    std::unique_ptr<MovePass> pass;
-    // Checked once a pass: some systems report such a move as done.
-    bool destinationIsSource;
-};
 
 // The gauge whose move failed, and why.
 struct FailedMove {
@@ -30,19 +23,8 @@ struct FailedMove {
     MoveOutcome outcome;
 };
 
-MoveOutcome MoveGauge(const FileSystem& fileSystem, const MoveFolders& folders, const std::string& key)
-{
-    // A key that is no plain name could lead out of the gauge folder.
-    if (!IsPlainName(fileSystem, key))
-        return MoveOutcome::FailedBecause("not a plain file name");
-    if (folders.destinationIsSource)
-        return MoveOutcome::Refused(MoveOutcome::Status::DestinationIsSource);
-    return folders.pass->Move(key);
-}
-
 // Moves the ticked entries in list order; the failed move, if one failed.
-std::optional<FailedMove> MoveTickedEntries(FileSystem& fileSystem, const MoveFolders& folders,
-                                            GaugeUsageTable& table, GaugeList& list)
+std::optional<FailedMove> MoveTickedEntries(GaugePass& pass, GaugeUsageTable& table, GaugeList& list)
 {
     GaugeList::Entry entry = list.First();
     while (entry) {
@@ -52,7 +34,7 @@ std::optional<FailedMove> MoveTickedEntries(FileSystem& fileSystem, const MoveFo
         }
         const std::string key = KeyFromLabel(list.Label(entry));
         table.RemoveGauge(key);
-        MoveOutcome outcome = MoveGauge(fileSystem, folders, key);
+        MoveOutcome outcome = pass.Move(key);
         if (!outcome.Succeeded())
             return FailedMove{key, std::move(outcome)};
         GaugeList::Entry next = list.Next(entry);
@@ -115,15 +97,12 @@ void MoveSelectedGauges(FileSystem& fileSystem, OwnerWindow& owner, const std::s
     const std::string unusedFolder = JoinPath(fileSystem, gaugesFolder, "unused");
     if (!fileSystem.Exists(unusedFolder))
         fileSystem.CreateFolder(unusedFolder);
-    const bool destinationIsSource = LeadToTheSameFolder(fileSystem, gaugesFolder, unusedFolder);
 
     BusyScope busy(owner);
-    const MoveFolders folders{
-        fileSystem.OpenMovePass(gaugesFolder, unusedFolder,
-                                [&owner](const std::string& text) { owner.ShowInformation(text, kRemoveCaption); }),
-        destinationIsSource};
+    GaugePass pass(fileSystem, gaugesFolder, unusedFolder,
+                   [&owner](const std::string& text) { owner.ShowInformation(text, kRemoveCaption); });
     const std::size_t total = list.Count();
-    if (const std::optional<FailedMove> failure = MoveTickedEntries(fileSystem, folders, table, list)) {
+    if (const std::optional<FailedMove> failure = MoveTickedEntries(pass, table, list)) {
         owner.ShowError(FailureText(*failure), kRemoveCaption);
         return;
     }

@@ -1,12 +1,12 @@
 #include "gauge_restorer.h"
 
 #include <map>
-#include <memory>
 
 #include "file_error_report.h"
 #include "file_system.h"
 #include "folder_scan.h"
 #include "gauge_list.h"
+#include "gauge_pass.h"
 #include "gauge_usage_table.h"
 #include "messages.h"
 #include "owner_window.h"
@@ -63,31 +63,6 @@ std::string FailureReason(const MoveOutcome& outcome)
     }
 }
 
-struct RestoreFolders {
-    std::string gauges;
-    std::string unused;
-    // Checked once: some systems report a move within one folder as done.
-    bool destinationIsSource;
-    std::unique_ptr<MovePass> pass;
-};
-
-RestoreFolders OpenRestoreFolders(FileSystem& fileSystem, const std::string& gaugesFolder, const MoveNotice& notice)
-{
-    const std::string unusedFolder = JoinPath(fileSystem, gaugesFolder, "unused");
-    return {gaugesFolder, unusedFolder, LeadToTheSameFolder(fileSystem, gaugesFolder, unusedFolder),
-            fileSystem.OpenMovePass(unusedFolder, gaugesFolder, notice)};
-}
-
-MoveOutcome RestoreGauge(const FileSystem& fileSystem, const RestoreFolders& folders, const std::string& name)
-{
-    // A name that is no plain name could lead out of the gauge folder.
-    if (!IsPlainName(fileSystem, name))
-        return MoveOutcome::FailedBecause("not a plain file name");
-    if (folders.destinationIsSource)
-        return MoveOutcome::Refused(MoveOutcome::Status::DestinationIsSource);
-    return folders.pass->Move(name);
-}
-
 }  // namespace
 
 bool ScanUnusedGauges(const FileSystem& fileSystem, OwnerWindow& owner, const std::string& folderText,
@@ -122,8 +97,8 @@ std::size_t RestoreSelectedGauges(FileSystem& fileSystem, OwnerWindow& owner, co
         owner.ShowError(kSimulatorFolderNotFound, kRestoreCaption);
         return 0;
     }
-    const RestoreFolders folders = OpenRestoreFolders(
-        fileSystem, gaugesFolder, [&owner](const std::string& text) { owner.ShowInformation(text, kRestoreCaption); });
+    GaugePass pass(fileSystem, JoinPath(fileSystem, gaugesFolder, "unused"), gaugesFolder,
+                   [&owner](const std::string& text) { owner.ShowInformation(text, kRestoreCaption); });
     BusyScope busy(owner);
     const std::size_t total = list.Count();
     GaugeList::Entry entry = list.First();
@@ -131,7 +106,7 @@ std::size_t RestoreSelectedGauges(FileSystem& fileSystem, OwnerWindow& owner, co
         GaugeList::Entry next = list.Next(entry);
         if (list.IsChecked(entry)) {
             const std::string key = KeyFromLabel(list.Label(entry));
-            const MoveOutcome outcome = RestoreGauge(fileSystem, folders, key);
+            const MoveOutcome outcome = pass.Move(key);
             if (!outcome.Succeeded()) {
                 owner.ShowError(std::string(kRestoreFailed) + "\n\n" + key + ": " + FailureReason(outcome),
                                 kRestoreCaption);
@@ -160,10 +135,10 @@ RestoreResult RestoreGauges(FileSystem& fileSystem, const std::string& folderTex
     const auto selected = SelectRequested(fileSystem, ListGauges(fileSystem, unusedFolder), keys, result);
     if (selected.empty())
         return result;
-    const RestoreFolders folders = OpenRestoreFolders(
-        fileSystem, gaugesFolder, [&result](const std::string& text) { result.notices.push_back(text); });
+    GaugePass pass(fileSystem, unusedFolder, gaugesFolder,
+                   [&result](const std::string& text) { result.notices.push_back(text); });
     for (const auto& [key, name] : selected) {
-        const MoveOutcome outcome = RestoreGauge(fileSystem, folders, name);
+        const MoveOutcome outcome = pass.Move(name);
         if (outcome.Succeeded())
             ++result.restored;
         else
