@@ -78,7 +78,7 @@ void TellRemovedLeftovers(const std::vector<std::string>& paths, const std::stri
         const std::string prefix = folder + '\\';
         std::vector<std::string> names;
         for (const std::string& path : paths)
-            if (path.compare(0, prefix.size(), prefix) == 0)
+            if (path.compare(0, prefix.size(), prefix) == 0 && path.find('\\', prefix.size()) == std::string::npos)
                 names.push_back(path.substr(prefix.size()));
         if (!names.empty())
             notice(RemovedLeftoversNotice(folder, names));

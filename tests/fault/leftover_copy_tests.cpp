@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "core/file_system.h"
+#include "platform/native_file_system.h"
 #include "platform/win32/leftover_copies.h"
 #include "support/temporary_folder.h"
 
@@ -76,6 +78,21 @@ TEST(LeftoverCopies, FolderUnderACopysNameStays)
     tree.MakeFolder("Gauges/unused/alpha.gau.moving");
     EXPECT_EQ(RemoveLeftoverCopies(tree.PathOf("Gauges"), tree.PathOf("Gauges/unused")), Paths{});
     EXPECT_TRUE(tree.Has("Gauges/unused/alpha.gau.moving"));
+}
+
+// What the user reads: a pass, as Move Selected opens it, tells what it
+// removed, folder by folder.
+TEST(LeftoverCopies, APassTellsWhatItRemoved)
+{
+    test_support::TemporaryFolder tree;
+    tree.WriteFile("Gauges/alpha.gau", kGauge);
+    tree.WriteFile("Gauges/unused/alpha.gau.moving", "alpha");
+    std::vector<std::string> notices;
+    const auto pass = CreateNativeFileSystem()->OpenMovePass(
+        tree.PathOf("Gauges"), tree.PathOf("Gauges/unused"),
+        [&notices](const std::string& text) { notices.push_back(text); });
+    EXPECT_EQ(notices, Paths{RemovedLeftoversNotice(tree.PathOf("Gauges/unused"), {"alpha.gau.moving"})});
+    EXPECT_FALSE(tree.Has("Gauges/unused/alpha.gau.moving"));
 }
 
 }  // namespace
