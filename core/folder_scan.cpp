@@ -120,11 +120,11 @@ private:
 // whose key is also the name of an entry that is no gauge, as where the file
 // system tells letter case apart "X.GAU" and a folder "x.gau" can both exist,
 // is left out: its move could take that entry instead.
-void TakeGaugeInventory(const FileSystem& fileSystem, const std::string& folder, GaugeUsageTable& table)
+void TakeGaugeInventory(const FileSystem& fileSystem, const std::string& gaugeFolder, GaugeUsageTable& table)
 {
     std::set<std::string> gauges;
     std::set<std::string> others;
-    fileSystem.Enumerate(JoinPath(fileSystem, folder, kGaugeFolderName), "*.gau", [&](const DirectoryEntry& entry) {
+    fileSystem.Enumerate(gaugeFolder, "*.gau", [&](const DirectoryEntry& entry) {
         (IsGaugeFile(fileSystem, entry) ? gauges : others).insert(fileSystem.LowerCase(entry.name));
     });
     for (const std::string& key : gauges)
@@ -133,6 +133,15 @@ void TakeGaugeInventory(const FileSystem& fileSystem, const std::string& folder,
 }
 
 }  // namespace
+
+GaugeUsageTable UsageOfGaugesIn(const FileSystem& fileSystem, const std::string& folder,
+                                const std::string& gaugeFolder)
+{
+    GaugeUsageTable table;
+    TakeGaugeInventory(fileSystem, gaugeFolder, table);
+    WalkAllAircraft(fileSystem, folder, table);
+    return table;
+}
 
 void ForEachAircraftPanel(const FileSystem& fileSystem, const std::string& folder, const PanelVisitor& visit)
 {
@@ -172,10 +181,7 @@ bool ScanSimulatorFolder(const FileSystem& fileSystem, OwnerWindow& owner, const
         BusyScope busy(owner);
         // Filled apart, so that a scan that fails leaves table and list as
         // they were, and one that succeeds no longer lists a gauge that left.
-        GaugeUsageTable scanned;
-        TakeGaugeInventory(fileSystem, folder, scanned);
-        WalkAllAircraft(fileSystem, folder, scanned);
-        table = std::move(scanned);
+        table = UsageOfGaugesIn(fileSystem, folder, JoinPath(fileSystem, folder, kGaugeFolderName));
         RenderUsageTable(fileSystem, table, list);
         return true;
     } catch (const FileException& error) {

@@ -24,6 +24,12 @@ using PanelVisitor = std::function<void(const std::string& aircraftName, const s
                                         const std::string& panelPath)>;
 void ForEachAircraftPanel(const FileSystem& fileSystem, const std::string& folder, const PanelVisitor& visit);
 
+// The gauges in `gaugeFolder` (Gauges, or its unused), each with the aircraft
+// under the simulator folder `folder` whose panels use it. Raises
+// FileException when a panel or folder cannot be read.
+GaugeUsageTable UsageOfGaugesIn(const FileSystem& fileSystem, const std::string& folder,
+                                const std::string& gaugeFolder);
+
 // Records the aircraft whose panels use each gauge already in the table.
 void WalkAllAircraft(const FileSystem& fileSystem, const std::string& folder, GaugeUsageTable& table);
 

@@ -76,11 +76,7 @@ bool ScanUnusedGauges(const FileSystem& fileSystem, OwnerWindow& owner, const st
     }
     try {
         BusyScope busy(owner);
-        GaugeUsageTable scanned;
-        for (const auto& gauge : ListGauges(fileSystem, JoinPath(fileSystem, gaugesFolder, "unused")))
-            scanned.ResetGauge(gauge.first);
-        WalkAllAircraft(fileSystem, folder, scanned);
-        table = std::move(scanned);
+        table = UsageOfGaugesIn(fileSystem, folder, JoinPath(fileSystem, gaugesFolder, "unused"));
         return true;
     } catch (const FileException& error) {
         ShowFileError(owner, error, kRestoreCaption);

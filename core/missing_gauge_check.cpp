@@ -1,9 +1,7 @@
 #include "missing_gauge_check.h"
 
-#include <algorithm>
 #include <map>
 #include <optional>
-#include <set>
 #include <utility>
 
 #include "file_system.h"
@@ -23,6 +21,20 @@ bool IsNameSeparator(char c)
     return c == '\\' || c == '/';
 }
 
+// The parts of `text` between the characters `isSeparator` accepts.
+template <typename IsSeparator>
+PathComponents Split(const std::string& text, IsSeparator isSeparator)
+{
+    PathComponents parts(1);
+    for (const char c : text) {
+        if (isSeparator(c))
+            parts.emplace_back();
+        else
+            parts.back() += c;
+    }
+    return parts;
+}
+
 bool IsPathName(const std::string& name)
 {
     return name.find_first_of("\\/") != std::string::npos;
@@ -35,12 +47,7 @@ std::optional<PathComponents> Resolve(const FileSystem& fileSystem, PathComponen
 {
     if (name.empty() || IsNameSeparator(name.front()) || IsNameSeparator(name.back()))
         return std::nullopt;
-    std::size_t start = 0;
-    while (start <= name.size()) {
-        std::size_t end = start;
-        while (end < name.size() && !IsNameSeparator(name[end]))
-            ++end;
-        const std::string component = name.substr(start, end - start);
+    for (const std::string& component : Split(name, IsNameSeparator)) {
         if (component == "..") {
             if (base.empty())
                 return std::nullopt;
@@ -50,7 +57,6 @@ std::optional<PathComponents> Resolve(const FileSystem& fileSystem, PathComponen
                 return std::nullopt;
             base.push_back(component);
         }
-        start = end + 1;
     }
     return base;
 }
@@ -84,7 +90,7 @@ public:
     {
         std::vector<MissingContainer> result;
         for (const auto& entry : missing_)
-            result.push_back(entry.second.container);
+            result.push_back(entry.second);
         return result;
     }
 
@@ -114,21 +120,18 @@ private:
         const std::string prefix = folder_ + fileSystem_.Separator();
         if (path.compare(0, prefix.size(), prefix) != 0)
             return std::nullopt;
-        PathComponents components;
-        std::size_t start = prefix.size();
-        while (start <= path.size()) {
-            const std::size_t end = std::min(path.find(fileSystem_.Separator(), start), path.size());
-            components.push_back(path.substr(start, end - start));
-            start = end + 1;
-        }
-        return components;
+        const char separator = fileSystem_.Separator();
+        return Split(path.substr(prefix.size()), [separator](char c) { return c == separator; });
     }
 
+    // The walk reads all of one aircraft's panels before the next's, so an
+    // aircraft already listed is the one listed last.
     void Record(ContainerState state, const std::string& name, const std::string& aircraft)
     {
-        Finding& finding = missing_.try_emplace({name, state}, Finding{{state, name, {}}, {}}).first->second;
-        if (finding.aircraftSeen.insert(aircraft).second)
-            finding.container.neededBy.push_back(aircraft);
+        std::vector<std::string>& neededBy =
+            missing_.try_emplace({name, state}, MissingContainer{state, name, {}}).first->second.neededBy;
+        if (neededBy.empty() || neededBy.back() != aircraft)
+            neededBy.push_back(aircraft);
     }
 
     const FileSystem& fileSystem_;
@@ -136,11 +139,7 @@ private:
     const PathComponents gauges_;
     const PathComponents unused_;
     std::map<std::string, bool> inGauges_;
-    struct Finding {
-        MissingContainer container;
-        std::set<std::string> aircraftSeen;
-    };
-    std::map<std::pair<std::string, ContainerState>, Finding> missing_;
+    std::map<std::pair<std::string, ContainerState>, MissingContainer> missing_;
 };
 
 }  // namespace
