@@ -2,8 +2,6 @@
 
 #include <sys/stat.h>
 
-#include <algorithm>
-
 #include "directory_handle.h"
 #include "name_order.h"
 
@@ -25,16 +23,23 @@ std::string WithoutTrailingSeparators(const std::string& path)
     return path.substr(0, end);
 }
 
+// The first name in folder order that equals `name` in any letter case;
+// nothing when there is none or the folder cannot be opened.
 std::optional<std::string> FirstMatchIgnoringCase(const std::string& folder, const std::string& name)
 {
-    std::vector<std::string> matches = EntriesMatchingIgnoringCase(folder, name);
-    if (matches.empty())
-        return std::nullopt;
-    return matches.front();
+    std::optional<std::string> first;
+    DirectoryHandle directory(folder);
+    if (!directory.IsOpen())
+        return first;
+    while (const dirent* entry = directory.Next()) {
+        if (SameNameIgnoringCase(entry->d_name, name) && (!first || PrecedesInFolderOrder(entry->d_name, *first)))
+            first = entry->d_name;
+    }
+    return first;
 }
 
-}  // namespace
-
+// Splits off the last component, ignoring trailing separators:
+// "/a/b/" gives "/a" and "b", "/a" gives "/" and "a".
 PathParts SplitLastComponent(const std::string& path)
 {
     const std::string trimmed = WithoutTrailingSeparators(path);
@@ -47,6 +52,8 @@ PathParts SplitLastComponent(const std::string& path)
     return {folder.empty() ? "/" : folder, trimmed.substr(separator + 1)};
 }
 
+}  // namespace
+
 std::string AppendComponent(const std::string& folder, const std::string& name)
 {
     if (folder.empty())
@@ -54,20 +61,6 @@ std::string AppendComponent(const std::string& folder, const std::string& name)
     if (folder.back() == '/')
         return folder + name;
     return folder + '/' + name;
-}
-
-std::vector<std::string> EntriesMatchingIgnoringCase(const std::string& folder, const std::string& name)
-{
-    std::vector<std::string> matches;
-    DirectoryHandle directory(folder);
-    if (!directory.IsOpen())
-        return matches;
-    while (const dirent* entry = directory.Next()) {
-        if (SameNameIgnoringCase(entry->d_name, name))
-            matches.emplace_back(entry->d_name);
-    }
-    std::sort(matches.begin(), matches.end(), PrecedesInFolderOrder);
-    return matches;
 }
 
 std::optional<std::string> FindEntryIgnoringCase(const std::string& folder, const std::string& name)

@@ -5,7 +5,6 @@
 
 #include <optional>
 #include <string>
-#include <vector>
 
 namespace dalvorn {
 
@@ -14,17 +13,8 @@ struct PathParts {
     std::string name;
 };
 
-// Splits off the last component, ignoring trailing separators:
-// "/a/b/" gives "/a" and "b", "/a" gives "/" and "a".
-PathParts SplitLastComponent(const std::string& path);
-
 // `folder` + '/' + `name`, without doubling a separator the folder ends with.
 std::string AppendComponent(const std::string& folder, const std::string& name);
-
-// Every name in the folder that equals `name` in any letter case, in folder
-// order; nothing when it cannot be opened. Each lookup below lists the
-// folder.
-std::vector<std::string> EntriesMatchingIgnoringCase(const std::string& folder, const std::string& name);
 
 // The folder's entry that `name` names in any letter case: `name` itself when
 // it exists as spelt, otherwise the first match in folder order.
