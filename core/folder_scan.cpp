@@ -139,7 +139,10 @@ GaugeUsageTable UsageOfGaugesIn(const FileSystem& fileSystem, const std::string&
 {
     GaugeUsageTable table;
     TakeGaugeInventory(fileSystem, gaugeFolder, table);
-    WalkAllAircraft(fileSystem, folder, table);
+    ForEachAircraftPanel(fileSystem, folder, [&](const std::string& aircraftName, const std::string&,
+                                                 const std::string& panelPath) {
+        ReadPanelFile(fileSystem, panelPath, aircraftName, table);
+    });
     return table;
 }
 
@@ -149,14 +152,6 @@ void ForEachAircraftPanel(const FileSystem& fileSystem, const std::string& folde
     fileSystem.Enumerate(aircraftFolder, "*.*", [&](const DirectoryEntry& entry) {
         if (IsSubFolder(fileSystem, entry))
             AircraftWalk(fileSystem, entry.name, visit).Start(JoinPath(fileSystem, aircraftFolder, entry.name));
-    });
-}
-
-void WalkAllAircraft(const FileSystem& fileSystem, const std::string& folder, GaugeUsageTable& table)
-{
-    ForEachAircraftPanel(fileSystem, folder, [&](const std::string& aircraftName, const std::string&,
-                                                 const std::string& panelPath) {
-        ReadPanelFile(fileSystem, panelPath, aircraftName, table);
     });
 }
 

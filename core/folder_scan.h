@@ -30,9 +30,6 @@ void ForEachAircraftPanel(const FileSystem& fileSystem, const std::string& folde
 GaugeUsageTable UsageOfGaugesIn(const FileSystem& fileSystem, const std::string& folder,
                                 const std::string& gaugeFolder);
 
-// Records the aircraft whose panels use each gauge already in the table.
-void WalkAllAircraft(const FileSystem& fileSystem, const std::string& folder, GaugeUsageTable& table);
-
 // Reads every panel.cfg in the folder and beneath it, depth-first, sub-folders
 // before the folder's own panel, following links but never round a loop.
 void WalkAircraftFolder(const FileSystem& fileSystem, const std::string& aircraftName,

@@ -6,11 +6,17 @@
 
 namespace dalvorn {
 
+namespace {
+
+// True when both texts name one folder as the platform compares paths:
+// letter case and one trailing separator ignored.
 bool NameSameFolder(const FileSystem& fileSystem, const std::string& left, const std::string& right)
 {
     return fileSystem.LowerCase(SimulatorFolderFromText(fileSystem, left)) ==
            fileSystem.LowerCase(SimulatorFolderFromText(fileSystem, right));
 }
+
+}  // namespace
 
 std::optional<std::string> ListedFolder::FolderFor(const FileSystem& fileSystem, OwnerWindow& owner,
                                                    const std::string& fieldText, const char* caption,

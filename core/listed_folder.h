@@ -28,8 +28,4 @@ private:
     std::optional<std::string> text_;
 };
 
-// True when both texts name one folder as the platform compares paths:
-// letter case and one trailing separator ignored.
-bool NameSameFolder(const FileSystem& fileSystem, const std::string& left, const std::string& right);
-
 }  // namespace dalvorn
