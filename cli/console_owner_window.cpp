@@ -3,6 +3,7 @@
 #include <string>
 
 #include "console_streams.h"
+#include "core/messages.h"
 
 namespace dalvorn {
 
@@ -63,10 +64,10 @@ void ConsoleOwnerWindow::ShowMoveReport(const std::string& total, const std::str
     std::fprintf(output_,
                  "Moving Completed\n"
                  "Total Gauges Found: %s\n"
-                 "Unused Gauges Moved: %s\n"
+                 "%s %s\n"
                  "Used Gauges Left: %s\n"
                  "Unused gauges were moved to: %s\n",
-                 total.c_str(), moved.c_str(), left.c_str(), ConsoleText(destination).c_str());
+                 total.c_str(), kMovedCountLabel, moved.c_str(), left.c_str(), ConsoleText(destination).c_str());
 }
 
 void ConsoleOwnerWindow::ShowRestoreReport(const std::string& total, const std::string& left,
@@ -76,10 +77,10 @@ void ConsoleOwnerWindow::ShowRestoreReport(const std::string& total, const std::
     std::fprintf(output_,
                  "Restoring Completed\n"
                  "Total Gauges Found: %s\n"
-                 "Gauges Restored: %s\n"
+                 "%s %s\n"
                  "Gauges Left: %s\n"
                  "Gauges were restored to: %s\n",
-                 total.c_str(), restored.c_str(), left.c_str(), ConsoleText(destination).c_str());
+                 total.c_str(), kRestoredCountLabel, restored.c_str(), left.c_str(), ConsoleText(destination).c_str());
 }
 
 }  // namespace dalvorn

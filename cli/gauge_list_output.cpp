@@ -14,7 +14,7 @@ void PrintGaugeList(const GaugeList& list, std::FILE* output)
     std::string line;
     for (GaugeList::Entry entry = list.First(); entry; entry = list.Next(entry)) {
         line.assign(list.IsChecked(entry) ? "[x] " : "[ ] ");
-        line.append(ConsoleText(list.Label(entry)).c_str());  // up to a NUL, as printf would
+        line.append(ConsoleText(FormatGaugeLabel(list.Record(entry))).c_str());  // up to a NUL, as printf would
         line += '\n';
         std::fwrite(line.data(), 1, line.size(), output);
     }

@@ -12,23 +12,24 @@ namespace dalvorn {
 
 namespace {
 
-// Applies --keep and --select, whose keys match in any letter case, as the
-// file system matches names; throws UsageError for a key that is not listed.
-void ApplyTicks(const FileSystem& fileSystem, const CommandLine& line, MemoryGaugeList& list)
+// Applies --keep and --select.
+void ApplyTicks(const FileSystem& fileSystem, const CommandLine& line, GaugeList& list)
 {
-    auto tick = [&](const std::string& key, bool checked) {
-        GaugeList::Entry entry = list.FindByKey(fileSystem.LowerCase(key));
-        if (!entry)
-            throw UsageError("no gauge '" + key + "' is listed");
-        list.SetChecked(entry, checked);
-    };
     for (const std::string& key : line.keep)
-        tick(key, false);
+        TickListed(fileSystem, list, key, false);
     for (const std::string& key : line.select)
-        tick(key, true);
+        TickListed(fileSystem, list, key, true);
 }
 
 }  // namespace
+
+void TickListed(const FileSystem& fileSystem, GaugeList& list, const std::string& key, bool checked)
+{
+    GaugeList::Entry entry = list.Find(fileSystem.Names().LowerCase(key));
+    if (!entry)
+        throw UsageError("no gauge '" + key + "' is listed");
+    list.SetChecked(entry, checked);
+}
 
 int RunMove(FileSystem& fileSystem, const CommandLine& line, const std::string& folder, const Console& console)
 {

@@ -1,34 +1,26 @@
 #include "commands.h"
 
 #include "console_owner_window.h"
-#include "console_streams.h"
-#include "core/file_error_report.h"
-#include "core/file_system.h"
 #include "core/gauge_restorer.h"
-#include "core/messages.h"
+#include "core/gauge_usage_table.h"
+#include "core/memory_gauge_list.h"
 
 namespace dalvorn {
 
 int RunRestore(FileSystem& fileSystem, const CommandLine& line, const std::string& folder, const Console& console)
 {
     ConsoleOwnerWindow owner(console.input, console.output, console.errors, false);
-    RestoreResult result;
-    try {
-        result = RestoreGauges(fileSystem, folder, line.keys);
-    } catch (const FileException& error) {
-        ShowFileError(owner, error, kRestoreCaption);
+    GaugeUsageTable unused;
+    if (!ScanUnusedGauges(fileSystem, owner, folder, unused, false))
         return 1;
-    }
-    if (!result.gaugeFolderFound) {
-        owner.ShowError(kSimulatorFolderNotFound, kRestoreCaption);
-        return 1;
-    }
-    for (const std::string& notice : result.notices)
-        owner.ShowInformation(notice, kRestoreCaption);
-    std::fprintf(console.output, "Restored: %zu\n", result.restored);
-    for (const RestoreFailure& failure : result.failures)
-        std::fprintf(console.output, "%s: %s\n", ConsoleText(failure.key).c_str(), ConsoleText(failure.reason).c_str());
-    return result.failures.empty() ? 0 : 1;
+    // Listed without users, every gauge counts as unused: ticked when none
+    // is named.
+    MemoryGaugeList list;
+    RenderUsageTable(fileSystem, unused, list, line.keys.empty() ? TickedGauges::Unused : TickedGauges::Used);
+    for (const std::string& key : line.keys)
+        TickListed(fileSystem, list, key, true);
+    RestoreSelectedGauges(fileSystem, owner, folder, list);
+    return owner.ErrorShown() ? 1 : 0;
 }
 
 }  // namespace dalvorn

@@ -12,8 +12,7 @@ int RunScan(FileSystem& fileSystem, const std::string& folder, const Console& co
 {
     ConsoleOwnerWindow owner(console.input, console.output, console.errors, false);
     GaugeUsageTable table;
-    // Printed once while the table is kept: the list need not copy its text.
-    MemoryGaugeList list(MemoryGaugeList::Texts::Borrowed);
+    MemoryGaugeList list;
     ScanSimulatorFolder(fileSystem, owner, folder, table, list);
     if (owner.ErrorShown())
         return 1;

@@ -55,7 +55,7 @@ private:
         if ((!plain || depth > kTrustedDepth) && !FirstVisit(folderPath))
             return;
         PanelSighting panel;
-        fileSystem_.Enumerate(folderPath, "*.*", [&](const DirectoryEntry& entry) {
+        fileSystem_.Enumerate(folderPath, [&](const DirectoryEntry& entry) {
             panel.Note(entry.name);
             if (IsSubFolder(fileSystem_, entry))
                 Visit(JoinPath(fileSystem_, folderPath, entry.name), depth + 1, entry.isPlainFolder);
@@ -116,29 +116,31 @@ private:
     std::set<FolderIdentity> visited_;
 };
 
-// Records the gauges on disk, with no users yet, in an empty table. A gauge
-// whose key is also the name of an entry that is no gauge, as where the file
-// system tells letter case apart "X.GAU" and a folder "x.gau" can both exist,
-// is left out: its move could take that entry instead.
-void TakeGaugeInventory(const FileSystem& fileSystem, const std::string& gaugeFolder, GaugeUsageTable& table)
+}  // namespace
+
+// A gauge whose key is also the name of an entry that is no gauge, as where
+// the file system tells letter case apart "X.GAU" and a folder "x.gau" can
+// both exist, is left out: its move could take that entry instead.
+GaugeUsageTable GaugeInventory(const FileSystem& fileSystem, const std::string& gaugeFolder)
 {
     std::set<std::string> gauges;
     std::set<std::string> others;
-    fileSystem.Enumerate(gaugeFolder, "*.gau", [&](const DirectoryEntry& entry) {
-        (IsGaugeFile(fileSystem, entry) ? gauges : others).insert(fileSystem.LowerCase(entry.name));
+    fileSystem.Enumerate(gaugeFolder, [&](const DirectoryEntry& entry) {
+        const bool gauge = IsGaugeFile(fileSystem, entry) &&
+                           fileSystem.ConfirmsRegularFile(JoinPath(fileSystem, gaugeFolder, entry.name));
+        (gauge ? gauges : others).insert(fileSystem.Names().LowerCase(entry.name));
     });
+    GaugeUsageTable table;
     for (const std::string& key : gauges)
         if (others.count(key) == 0)
             table.ResetGauge(key);
+    return table;
 }
-
-}  // namespace
 
 GaugeUsageTable UsageOfGaugesIn(const FileSystem& fileSystem, const std::string& folder,
                                 const std::string& gaugeFolder)
 {
-    GaugeUsageTable table;
-    TakeGaugeInventory(fileSystem, gaugeFolder, table);
+    GaugeUsageTable table = GaugeInventory(fileSystem, gaugeFolder);
     ForEachAircraftPanel(fileSystem, folder, [&](const std::string& aircraftName, const std::string&,
                                                  const std::string& panelPath) {
         ReadPanelFile(fileSystem, panelPath, aircraftName, table);
@@ -149,7 +151,7 @@ GaugeUsageTable UsageOfGaugesIn(const FileSystem& fileSystem, const std::string&
 void ForEachAircraftPanel(const FileSystem& fileSystem, const std::string& folder, const PanelVisitor& visit)
 {
     const std::string aircraftFolder = JoinPath(fileSystem, folder, "Aircraft");
-    fileSystem.Enumerate(aircraftFolder, "*.*", [&](const DirectoryEntry& entry) {
+    fileSystem.Enumerate(aircraftFolder, [&](const DirectoryEntry& entry) {
         if (IsSubFolder(fileSystem, entry))
             AircraftWalk(fileSystem, entry.name, visit).Start(JoinPath(fileSystem, aircraftFolder, entry.name));
     });

@@ -24,6 +24,9 @@ using PanelVisitor = std::function<void(const std::string& aircraftName, const s
                                         const std::string& panelPath)>;
 void ForEachAircraftPanel(const FileSystem& fileSystem, const std::string& folder, const PanelVisitor& visit);
 
+// The gauges in `gaugeFolder` (Gauges, or its unused), with no users.
+GaugeUsageTable GaugeInventory(const FileSystem& fileSystem, const std::string& gaugeFolder);
+
 // The gauges in `gaugeFolder` (Gauges, or its unused), each with the aircraft
 // under the simulator folder `folder` whose panels use it. Raises
 // FileException when a panel or folder cannot be read.

@@ -12,8 +12,8 @@ namespace {
 // letter case and one trailing separator ignored.
 bool NameSameFolder(const FileSystem& fileSystem, const std::string& left, const std::string& right)
 {
-    return fileSystem.LowerCase(SimulatorFolderFromText(fileSystem, left)) ==
-           fileSystem.LowerCase(SimulatorFolderFromText(fileSystem, right));
+    return fileSystem.Names().LowerCase(SimulatorFolderFromText(fileSystem, left)) ==
+           fileSystem.Names().LowerCase(SimulatorFolderFromText(fileSystem, right));
 }
 
 }  // namespace

@@ -15,6 +15,9 @@ inline constexpr char kMoveConfirmation[] = "All selected gauges will be moved t
 inline constexpr char kSimulatorFolderNotFound[] = "FS2002 folder not found";
 inline constexpr char kMoveFailed[] = "Move Failed";
 inline constexpr char kRestoreFailed[] = "Restore Failed";
+// As the reports label the counts a failed pass also tells.
+inline constexpr char kMovedCountLabel[] = "Unused Gauges Moved:";
+inline constexpr char kRestoredCountLabel[] = "Gauges Restored:";
 inline constexpr char kUsedGaugesWarning[] =
     "Some ticked gauges are used by aircraft panels. Moving them breaks those aircraft:";
 inline constexpr char kUsedGaugesQuestion[] = "Move them anyway?";

@@ -70,7 +70,7 @@ public:
 
     void Note(const std::string& aircraft, const std::string& panelFolder, const std::string& name)
     {
-        const std::string key = fileSystem_.LowerCase(name);
+        const std::string key = fileSystem_.Names().LowerCase(name);
         auto known = inGauges_.find(key);
         if (known == inGauges_.end())
             known = inGauges_.emplace(key, HoldsContainer(gauges_, name)).first;

@@ -21,9 +21,9 @@ void KeyOfGaugeName(const FileSystem& fileSystem, PanelTextEncoding encoding, co
     if (IsAscii(name))
         key.assign(name);
     else
-        key = fileSystem.NameTextFromPanelText(encoding, name);
+        key = fileSystem.Names().NameTextFromPanelText(encoding, name);
     key += kGaugeExtension;
-    fileSystem.LowerCaseInPlace(key);
+    fileSystem.Names().LowerCaseInPlace(key);
 }
 
 }  // namespace
@@ -69,7 +69,7 @@ void ForEachGaugeName(const FileSystem& fileSystem, const std::string& panelPath
 
 std::string NameTextOfGaugeName(const FileSystem& fileSystem, PanelTextEncoding encoding, const std::string& name)
 {
-    return IsAscii(name) ? name : fileSystem.NameTextFromPanelText(encoding, name);
+    return IsAscii(name) ? name : fileSystem.Names().NameTextFromPanelText(encoding, name);
 }
 
 void ReadPanelFile(const FileSystem& fileSystem, const std::string& panelPath, const std::string& aircraftName,

@@ -25,7 +25,7 @@ bool IsForbiddenCharacter(char c)
 bool HasCharacter(const FileSystem& fileSystem, std::string_view name, bool (*isSought)(char))
 {
     for (std::size_t i = 0; i < name.size(); ++i) {
-        if (fileSystem.IsLeadByte(name[i]) && i + 1 < name.size())
+        if (fileSystem.Names().IsLeadByte(name[i]) && i + 1 < name.size())
             ++i;
         else if (isSought(name[i]))
             return true;

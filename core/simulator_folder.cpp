@@ -7,10 +7,11 @@
 namespace dalvorn {
 
 const char kGaugeFolderName[] = "Gauges";
+const char kUnusedFolderName[] = "unused";
 
 std::string SimulatorFolderFromText(const FileSystem& fileSystem, const std::string& folderText)
 {
-    if (fileSystem.EndsWithSeparator(folderText))
+    if (fileSystem.Names().EndsWithSeparator(folderText))
         return folderText.substr(0, folderText.size() - 1);
     return folderText;
 }
@@ -25,11 +26,24 @@ std::string JoinPath(const FileSystem& fileSystem, const std::string& folder, co
     return path;
 }
 
-bool LeadToTheSameFolder(const FileSystem& fileSystem, const std::string& left, const std::string& right)
+std::string PathAsOnDisk(const FileSystem& fileSystem, const std::string& folder,
+                         std::initializer_list<const char*> names)
 {
-    const std::optional<FolderIdentity> leftIdentity = fileSystem.IdentifyFolder(left);
-    const std::optional<FolderIdentity> rightIdentity = fileSystem.IdentifyFolder(right);
-    return leftIdentity && rightIdentity && *leftIdentity == *rightIdentity;
+    std::string path = folder;
+    for (const std::string name : names) {
+        const std::string key = fileSystem.Names().LowerCase(name);
+        std::string spelling = name;
+        bool exact = false;
+        fileSystem.Enumerate(path, [&](const DirectoryEntry& entry) {
+            if (!exact && entry.nameIsExact && fileSystem.Names().LowerCase(entry.name) == key) {
+                exact = entry.name == name;
+                if (exact || spelling == name)
+                    spelling = entry.name;
+            }
+        });
+        path = JoinPath(fileSystem, path, spelling);
+    }
+    return path;
 }
 
 bool HasGaugeExtension(const std::string& name)

@@ -1,6 +1,7 @@
 #pragma once
 // The simulator folder as typed, and the paths built beneath it.
 
+#include <initializer_list>
 #include <string>
 
 namespace dalvorn {
@@ -12,6 +13,8 @@ class FileSystem;
 // tells letter case apart and holds both "Gauges" and "gauges", the scan, the
 // move and the restore all act on the one this spelling finds.
 extern const char kGaugeFolderName[];
+// The folder in the gauge folder that the move fills and the restore empties.
+extern const char kUnusedFolderName[];
 
 // The folder text with one trailing separator dropped, if it has one.
 std::string SimulatorFolderFromText(const FileSystem& fileSystem, const std::string& folderText);
@@ -19,9 +22,10 @@ std::string SimulatorFolderFromText(const FileSystem& fileSystem, const std::str
 // `folder` + separator + `name`.
 std::string JoinPath(const FileSystem& fileSystem, const std::string& folder, const std::string& name);
 
-// True when both paths lead to one folder (one reached through a link or
-// junction), so that a move from one into the other could not move anything.
-bool LeadToTheSameFolder(const FileSystem& fileSystem, const std::string& left, const std::string& right);
+// `folder` followed by the names, each spelt as its folder lists it (the
+// name as given where nothing is listed by it), to show the user.
+std::string PathAsOnDisk(const FileSystem& fileSystem, const std::string& folder,
+                         std::initializer_list<const char*> names);
 
 // True when a name found by "*.gau" really has the extension ".gau" in any
 // letter case (and was not matched only through a short alias).

@@ -3,54 +3,20 @@
 void TreeGaugeList::Clear()
 {
     m_tree.DeleteAllItems();
+    m_records.clear();
 }
 
-TreeGaugeList::Entry TreeGaugeList::Append(const std::string& label)
+TreeGaugeList::Entry TreeGaugeList::Append(const dalvorn::GaugeRecord& record)
 {
-    return m_tree.InsertItem(TVIF_TEXT, label, 0, 0, 0, 0, 0, TVI_ROOT, TVI_LAST);
-}
-
-void TreeGaugeList::SetChecked(Entry entry)
-{
-    m_tree.SetCheck(Item(entry), TRUE);
-}
-
-std::size_t TreeGaugeList::Count() const
-{
-    return m_tree.GetCount();
-}
-
-TreeGaugeList::Entry TreeGaugeList::First() const
-{
-    return m_tree.GetRootItem();
-}
-
-TreeGaugeList::Entry TreeGaugeList::Next(Entry entry) const
-{
-    return m_tree.GetNextSiblingItem(Item(entry));
-}
-
-std::string TreeGaugeList::Label(Entry entry) const
-{
-    return m_tree.GetItemText(Item(entry));
-}
-
-bool TreeGaugeList::IsChecked(Entry entry) const
-{
-    return m_tree.GetCheck(Item(entry)) == 1;
+    const HTREEITEM item =
+        m_tree.InsertItem(TVIF_TEXT, dalvorn::FormatGaugeLabel(record), 0, 0, 0, 0, 0, TVI_ROOT, TVI_LAST);
+    if (item)
+        m_records.emplace(item, record);
+    return item;
 }
 
 void TreeGaugeList::Delete(Entry entry)
 {
     m_tree.DeleteItem(Item(entry));
-}
-
-void TreeGaugeList::SuspendRedraw()
-{
-    m_tree.SendMessage(WM_SETREDRAW, FALSE);
-}
-
-void TreeGaugeList::ResumeRedraw()
-{
-    m_tree.SendMessage(WM_SETREDRAW, TRUE);
+    m_records.erase(Item(entry));
 }

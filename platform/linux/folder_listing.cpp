@@ -15,23 +15,20 @@ namespace dalvorn {
 
 namespace {
 
-// Links are followed, as Windows reports a junction to a folder as a folder;
-// a link that leads nowhere (dangling, or in a loop) is neither folder nor
-// file.
+// Only the entry itself is a regular file, never a link; links are followed
+// to folders, as Windows reports a junction to a folder as a folder.
 DirectoryEntry EntryOf(int folderDescriptor, const dirent& entry)
 {
     DirectoryEntry result;
     result.name = entry.d_name;
-    result.isPlainFolder = entry.d_type == DT_DIR;
-    if (entry.d_type == DT_LNK || entry.d_type == DT_UNKNOWN) {
-        struct stat status;
-        const bool found = fstatat(folderDescriptor, entry.d_name, &status, 0) == 0;
-        result.isDirectory = found && S_ISDIR(status.st_mode);
-        result.isRegularFile = found && S_ISREG(status.st_mode);
-    } else {
-        result.isDirectory = entry.d_type == DT_DIR;
-        result.isRegularFile = entry.d_type == DT_REG;
-    }
+    unsigned char type = entry.d_type;
+    struct stat status;
+    if (type == DT_UNKNOWN && fstatat(folderDescriptor, entry.d_name, &status, AT_SYMLINK_NOFOLLOW) == 0)
+        type = IFTODT(status.st_mode);
+    result.isRegularFile = type == DT_REG;
+    result.isPlainFolder = type == DT_DIR;
+    result.isDirectory = type == DT_DIR || (type == DT_LNK && fstatat(folderDescriptor, entry.d_name, &status, 0) == 0 &&
+                                            S_ISDIR(status.st_mode));
     return result;
 }
 

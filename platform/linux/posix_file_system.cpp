@@ -10,7 +10,6 @@
 #include "core/text_case.h"
 #include "core/text_encoding.h"
 #include "folder_listing.h"
-#include "folder_pair_move_pass.h"
 #include "name_order.h"
 #include "posix_readable_file.h"
 
@@ -27,14 +26,31 @@ std::optional<FolderIdentity> IdentityOf(const std::string& diskPath)
                           static_cast<unsigned long long>(status.st_ino)};
 }
 
+// Names in UTF-8, as Wine writes them, folded as Windows folds letter case.
+class PosixNaming : public Naming {
+public:
+    void LowerCaseInPlace(std::string& text) const override { FoldNameCaseInPlace(text); }
+    std::string NameTextFromPanelText(PanelTextEncoding encoding, const std::string& text) const override
+    {
+        return Utf8FromPanelText(encoding, text);
+    }
+    bool EndsWithSeparator(const std::string& text) const override { return !text.empty() && text.back() == '/'; }
+};
+
 }  // namespace
+
+const Naming& PosixFileSystem::Names() const
+{
+    static const PosixNaming naming;
+    return naming;
+}
 
 bool PosixFileSystem::Exists(const std::string& path) const
 {
     return ResolvePathIgnoringCase(path).has_value();
 }
 
-void PosixFileSystem::Enumerate(const std::string& folder, const std::string&, const EntryVisitor& visit) const
+void PosixFileSystem::Enumerate(const std::string& folder, const EntryVisitor& visit) const
 {
     if (folder.empty())
         return;
@@ -63,12 +79,6 @@ void PosixFileSystem::CreateFolder(const std::string& path)
     mkdir(AppendComponent(target->folder, target->name).c_str(), 0777);
 }
 
-std::unique_ptr<MovePass> PosixFileSystem::OpenMovePass(const std::string& source, const std::string& destination,
-                                                        const MoveNotice& notice)
-{
-    return std::make_unique<FolderPairMovePass>(source, destination, notice);
-}
-
 std::unique_ptr<ReadableFile> PosixFileSystem::OpenForReading(const std::string& path) const
 {
     // The exact spelling is tried first; only when nothing is there is the
@@ -86,21 +96,6 @@ std::optional<FolderIdentity> PosixFileSystem::IdentifyFolder(const std::string&
     if (!diskPath || *diskPath == path)
         return std::nullopt;
     return IdentityOf(*diskPath);
-}
-
-void PosixFileSystem::LowerCaseInPlace(std::string& text) const
-{
-    FoldNameCaseInPlace(text);
-}
-
-std::string PosixFileSystem::NameTextFromPanelText(PanelTextEncoding encoding, const std::string& text) const
-{
-    return Utf8FromPanelText(encoding, text);
-}
-
-bool PosixFileSystem::EndsWithSeparator(const std::string& text) const
-{
-    return !text.empty() && text.back() == '/';
 }
 
 }  // namespace dalvorn

@@ -32,29 +32,14 @@ std::string AnsiFromWide(const std::wstring& wide, bool& exact)
     return ansi;
 }
 
-// A link is judged by what it leads to.
-bool IsRegularFile(const std::wstring& folder, const WIN32_FIND_DATAW& found)
-{
-    const DWORD notRegular = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE;
-    if ((found.dwFileAttributes & notRegular) != 0)
-        return false;
-    if ((found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0)
-        return true;
-    const std::wstring path = folder + L'\\' + found.cFileName;
-    FileHandle target(OpenForQuery(path.c_str()));
-    BY_HANDLE_FILE_INFORMATION information;
-    return target.IsValid() && GetFileType(target.Get()) == FILE_TYPE_DISK &&
-           GetFileInformationByHandle(target.Get(), &information) &&
-           (information.dwFileAttributes & notRegular) == 0;
-}
-
-DirectoryEntry EntryOf(const std::wstring& folder, const WIN32_FIND_DATAW& found)
+DirectoryEntry EntryOf(const WIN32_FIND_DATAW& found)
 {
     DirectoryEntry entry;
     entry.name = AnsiFromWide(found.cFileName, entry.nameIsExact);
     entry.isDirectory = (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
     entry.isPlainFolder = entry.isDirectory && (found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0;
-    entry.isRegularFile = IsRegularFile(folder, found);
+    entry.isRegularFile =
+        (found.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE | FILE_ATTRIBUTE_REPARSE_POINT)) == 0;
     return entry;
 }
 
@@ -67,10 +52,10 @@ bool MeansNothingThere(DWORD error)
 
 }  // namespace
 
-void ListWideFolder(const std::string& folder, const std::string& pattern, const FileSystem::EntryVisitor& visit)
+void ListWideFolder(const std::string& folder, const FileSystem::EntryVisitor& visit)
 {
     const std::wstring wideFolder = WideFromCodePage(CP_ACP, folder);
-    const std::wstring search = wideFolder + L'\\' + WideFromCodePage(CP_ACP, pattern);
+    const std::wstring search = wideFolder + L"\\*.*";
     // Too long a path must not pass for an empty folder: the panels in it
     // would go unseen. The limit is the one the ANSI functions keep.
     if (search.size() > MAX_PATH)
@@ -84,7 +69,7 @@ void ListWideFolder(const std::string& folder, const std::string& pattern, const
         throw FileException(folder, Win32ErrorText(error));
     }
     do {
-        visit(EntryOf(wideFolder, found));
+        visit(EntryOf(found));
     } while (FindNextFileW(find.Get(), &found));
     const DWORD error = GetLastError();
     if (error != ERROR_NO_MORE_FILES)

@@ -7,21 +7,19 @@ namespace dalvorn {
 
 class Win32FileSystem : public FileSystem {
 public:
-    Win32FileSystem();
-
+    const Naming& Names() const override;
     char Separator() const override { return '\\'; }
     bool Exists(const std::string& path) const override;
-    void Enumerate(const std::string& folder, const std::string& pattern, const EntryVisitor& visit) const override;
+    void Enumerate(const std::string& folder, const EntryVisitor& visit) const override;
     void CreateFolder(const std::string& path) override;
-    std::unique_ptr<MovePass> OpenMovePass(const std::string& source, const std::string& destination,
-                                           const MoveNotice& notice) override;
+    bool ConfirmsRegularFile(const std::string& path) const override;
+    MoveOutcome MoveRegularFile(const std::string& from, const std::string& to) override;
     std::unique_ptr<ReadableFile> OpenForReading(const std::string& path) const override;
     std::optional<FolderIdentity> IdentifyFolder(const std::string& path) const override;
-    void LowerCaseInPlace(std::string& text) const override;
-    bool IsLeadByte(char byte) const override;
-    std::string NameTextFromPanelText(PanelTextEncoding encoding, const std::string& text) const override;
-    bool EndsWithSeparator(const std::string& text) const override;
-    bool NamePrecedes(const std::string& left, const std::string& right) const override;
 };
+
+// True when the program runs under Wine, whose listings show a Unix link or
+// pipe as a file and whose volume serial numbers do not tell drives apart.
+bool RunsUnderWine();
 
 }  // namespace dalvorn

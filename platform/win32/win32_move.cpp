@@ -1,25 +1,23 @@
-#include "win32_move.h"
+// Moving one file with kernel32: only a regular file reached by its own
+// name, never replacing anything, and between volumes through a whole copy
+// that is removed again when any step fails.
 
 #include <windows.h>
 
-#include <optional>
 #include <string>
 #include <vector>
 
-#include "entry_at_name.h"
-#include "nt_file_calls.h"
-#include "partial_copy_name.h"
 #include "wide_text.h"
 #include "win32_error_text.h"
+#include "win32_file_system.h"
 #include "win32_handle.h"
 
 namespace dalvorn {
 
 namespace {
 
-const DWORD kCopyBufferSize = 1 << 16;
-const char kNoFreePartialName[] = "every name for a partial copy beside the destination is taken";
-const char kSourceNotRemoved[] = "the gauge could not be removed from its folder";
+const DWORD kNotRegular = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE | FILE_ATTRIBUTE_REPARSE_POINT;
+const int kCopyNames = 100;
 
 // A drive path the system takes unchanged after the long-path prefix: no
 // forward slashes, no doubled separators, no "." or ".." components.
@@ -30,8 +28,7 @@ bool TakesLongPathPrefix(const std::wstring& path)
 }
 
 // The wide form of a path; one of MAX_PATH or more characters gets the
-// long-path prefix, as the ANSI functions refuse such paths (some only as
-// their first argument), and move and restore must reach the same files.
+// long-path prefix, which the ANSI functions lack.
 std::wstring SystemPath(const std::string& path)
 {
     std::wstring wide = WideFromCodePage(CP_ACP, path);
@@ -40,22 +37,64 @@ std::wstring SystemPath(const std::string& path)
     return wide;
 }
 
-// The entry itself, not what a link leads to: only two names of one file
-// may count as the same file.
-std::optional<BY_HANDLE_FILE_INFORMATION> InformationOf(const std::wstring& path)
+// The path the system resolved an open file or folder to, or empty. Only
+// from Vista on, and only needed under Wine, whose Unix links show as files.
+std::wstring ResolvedPath(const std::wstring& path)
 {
-    FileHandle file(OpenForQuery(path.c_str(), FILE_FLAG_OPEN_REPARSE_POINT));
-    BY_HANDLE_FILE_INFORMATION information;
-    if (!file.IsValid() || !GetFileInformationByHandle(file.Get(), &information))
-        return std::nullopt;
-    return information;
+    using Query = DWORD(WINAPI*)(HANDLE, LPWSTR, DWORD, DWORD);
+    static const auto query = reinterpret_cast<Query>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "GetFinalPathNameByHandleW")));
+    FileHandle entry(OpenForQuery(path.c_str(), FILE_FLAG_OPEN_REPARSE_POINT));
+    if (!query || !entry.IsValid() || GetFileType(entry.Get()) != FILE_TYPE_DISK)
+        return std::wstring();
+    std::wstring resolved(MAX_PATH, L'\0');
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        const DWORD length = query(entry.Get(), &resolved[0], static_cast<DWORD>(resolved.size()), 0);
+        if (length < resolved.size()) {
+            resolved.resize(length);
+            return resolved;
+        }
+        resolved.resize(length + 1);
+    }
+    return std::wstring();
 }
 
-// The number of names the file has, or 0 when it cannot be told.
-ULONG LinkCountOf(const std::wstring& path)
+std::wstring UpperCase(std::wstring text)
 {
-    FileHandle file(OpenForQuery(path.c_str()));
-    return file.IsValid() ? LinkCountOfOpenFile(file.Get()) : 0;
+    if (!text.empty())
+        CharUpperBuffW(&text[0], static_cast<DWORD>(text.size()));
+    return text;
+}
+
+// Wine opens a Unix link (and a pipe) as what it leads to: the entry is
+// itself only when the system resolves it to its folder's resolved path
+// followed by its own name.
+bool IsReachedByItsOwnName(const std::wstring& path)
+{
+    const std::size_t separator = path.find_last_of(L"\\/");
+    if (separator == std::wstring::npos)
+        return false;
+    const bool atRoot = separator == 0 || path[separator - 1] == L':';
+    std::wstring folder = ResolvedPath(path.substr(0, separator + (atRoot ? 1 : 0)));
+    const std::wstring entry = ResolvedPath(path);
+    if (folder.empty() || entry.empty())
+        return false;
+    if (folder.back() != L'\\')
+        folder += L'\\';
+    return entry.size() == folder.size() + path.size() - separator - 1 && entry.compare(0, folder.size(), folder) == 0 &&
+           UpperCase(entry.substr(folder.size())) == UpperCase(path.substr(separator + 1));
+}
+
+// Looks at the entry itself, never what a link leads to.
+MoveOutcome::Status StatusOfEntry(const std::wstring& path)
+{
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES)
+        return GetLastError() == ERROR_FILE_NOT_FOUND ? MoveOutcome::Status::SourceMissing
+                                                      : MoveOutcome::Status::NotRegularFile;
+    if ((attributes & kNotRegular) != 0 || (RunsUnderWine() && !IsReachedByItsOwnName(path)))
+        return MoveOutcome::Status::NotRegularFile;
+    return MoveOutcome::Status::Moved;
 }
 
 MoveOutcome OutcomeOfError(DWORD error)
@@ -71,82 +110,35 @@ MoveOutcome OutcomeOfError(DWORD error)
     }
 }
 
-// Both names lead to one file, as an interrupted move by linking leaves
-// them: the move ends by removing the source's name. The name is first set
-// aside, so that a destination that only led to it through a link (no
-// second name of the file at all) shows as such and the name goes back.
-// All through the handle of the source's checked entry.
-MoveOutcome FinishLinkedMove(HANDLE entry, const std::wstring& source, const std::wstring& target)
+// A file this move made, removed whatever its attributes.
+void RemoveOwnFile(const std::wstring& path)
 {
-    const std::wstring aside = PartialCopyName(source, 0);
-    if (const DWORD error = RenameOpenFile(entry, aside))
-        return OutcomeOfError(error);
-    const auto targetInformation = InformationOf(target);
-    const auto asideInformation = InformationOf(aside);
-    if (!targetInformation || !asideInformation || !SameFile(*targetInformation, *asideInformation)) {
-        RenameOpenFile(entry, source);
-        return MoveOutcome::Refused(MoveOutcome::Status::DestinationTaken);
-    }
-    if (const DWORD error = DeleteOpenFile(entry)) {
-        RenameOpenFile(entry, source);
-        return OutcomeOfError(error);
-    }
-    return MoveOutcome::Done();
+    SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    DeleteFileW(path.c_str());
 }
 
-bool AreLinksOfOneFile(const std::wstring& source, const std::wstring& target)
+// A new file for the copy beside the target, never one that exists already:
+// `<target>.moving`, then `.moving1` and on.
+HANDLE CreateCopy(const std::wstring& target, std::wstring& name)
 {
-    const auto sourceInformation = InformationOf(source);
-    const auto targetInformation = InformationOf(target);
-    return sourceInformation && targetInformation && sourceInformation->nNumberOfLinks > 1 &&
-           SameFile(*sourceInformation, *targetInformation);
-}
-
-// After the system reported success: the file must be at the destination,
-// and a second name of it must not be left at the source.
-MoveOutcome ConfirmMoved(HANDLE entry, const std::wstring& source, const std::wstring& target)
-{
-    const ULONG links = LinkCountOf(target);
-    if (links == 0)
-        return MoveOutcome::FailedBecause("the file did not arrive in the destination folder");
-    // Only a file with several names can still be at the source; checking
-    // the source is costly on some systems, so it is done only then.
-    if (links > 1 && AreLinksOfOneFile(source, target))
-        return FinishLinkedMove(entry, source, target);
-    return MoveOutcome::Done();
-}
-
-// The two files of a move between volumes.
-struct CopiedFile {
-    BY_HANDLE_FILE_INFORMATION source;
-    BY_HANDLE_FILE_INFORMATION copy;
-};
-
-// A new file beside the target for the copy, never one that exists already
-// (a name in the destination folder may be anybody's). Invalid with
-// `error` 0 when every partial copy name is taken.
-HANDLE CreatePartialCopy(const std::wstring& target, DWORD& error)
-{
-    for (int attempt = 0; attempt < kPartialCopyNames; ++attempt) {
-        const HANDLE copy = CreateFileW(PartialCopyName(target, attempt).c_str(), GENERIC_WRITE | DELETE | SYNCHRONIZE,
-                                        0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
-        if (copy != INVALID_HANDLE_VALUE)
+    for (int attempt = 0; attempt < kCopyNames; ++attempt) {
+        name = target + L".moving" + (attempt == 0 ? std::wstring() : std::to_wstring(attempt));
+        const HANDLE copy =
+            CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+        const DWORD error = GetLastError();
+        if (copy != INVALID_HANDLE_VALUE || (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS))
             return copy;
-        error = GetLastError();
-        if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS)
-            return INVALID_HANDLE_VALUE;
     }
-    error = 0;
+    SetLastError(ERROR_FILE_EXISTS);
     return INVALID_HANDLE_VALUE;
 }
 
-// The content and the modification time. Returns 0 or the error.
+// The content, the modification time, flushed. Returns 0 or the error.
 DWORD CopyContent(HANDLE source, HANDLE copy)
 {
-    std::vector<char> buffer(kCopyBufferSize);
-    for (;;) {
-        DWORD got = 0;
-        if (!ReadFile(source, buffer.data(), kCopyBufferSize, &got, nullptr))
+    std::vector<char> buffer(1 << 16);
+    for (DWORD got = 0;;) {
+        if (!ReadFile(source, buffer.data(), static_cast<DWORD>(buffer.size()), &got, nullptr))
             return GetLastError();
         if (got == 0)
             break;
@@ -156,95 +148,81 @@ DWORD CopyContent(HANDLE source, HANDLE copy)
         if (written != got)
             return ERROR_DISK_FULL;
     }
-    FILETIME created;
-    FILETIME accessed;
-    FILETIME written;
-    if (!GetFileTime(source, &created, &accessed, &written) || !SetFileTime(copy, nullptr, nullptr, &written))
+    FILETIME modified;
+    if (!GetFileTime(source, nullptr, nullptr, &modified) || !SetFileTime(copy, nullptr, nullptr, &modified) ||
+        !FlushFileBuffers(copy))
         return GetLastError();
     return 0;
 }
 
-// The copy takes the gauge's name only once it is whole; the source goes
-// only once the copy has its name. Whatever fails undoes what came before.
-// Everything is done through handles to the files checked and made, so no
-// name can be swapped for another file on the way. The source is removed
-// when its handle closes; `files` describes both.
-MoveOutcome MoveAcrossVolumes(const EntryAtName& source, const std::wstring& target, CopiedFile& files)
+// Copies under a new name; 0 or the error, with no copy left on failure.
+DWORD CopyBesideTarget(const std::wstring& source, const std::wstring& target, std::wstring& copyName)
 {
-    DWORD error = GetFileInformationByHandle(source.Handle(), &files.source) ? 0 : GetLastError();
+    FileHandle from(CreateFileW(source.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    if (!from.IsValid())
+        return GetLastError();
+    DWORD error = 0;
+    {
+        FileHandle copy(CreateCopy(target, copyName));
+        if (!copy.IsValid())
+            return GetLastError();
+        error = CopyContent(from.Get(), copy.Get());
+    }
+    if (error)
+        RemoveOwnFile(copyName);
+    return error;
+}
+
+// The copy takes the gauge's name only once it is whole, and the source goes
+// only once the copy has its name. Whatever fails removes the copy. Wine
+// reports a removal it could not make (an immutable file) as done, so the
+// source's name is looked at again.
+MoveOutcome MoveAcrossVolumes(const std::wstring& source, const std::wstring& target)
+{
+    const DWORD attributes = GetFileAttributesW(source.c_str());
+    std::wstring copy;
+    DWORD error = CopyBesideTarget(source, target, copy);
     if (error)
         return OutcomeOfError(error);
-    FileHandle copy(CreatePartialCopy(target, error));
-    if (!copy.IsValid())
-        return error ? OutcomeOfError(error) : MoveOutcome::FailedBecause(kNoFreePartialName);
-    error = CopyContent(source.Handle(), copy.Get());
-    if (!error)
-        error = RenameOpenFile(copy.Get(), target);
-    if (!error && !GetFileInformationByHandle(copy.Get(), &files.copy))
+    if (!MoveFileExW(copy.c_str(), target.c_str(), 0)) {
         error = GetLastError();
-    if (!error)
-        error = DeleteOpenFile(source.Handle());
-    if (error) {
-        DeleteOpenFile(copy.Get());
+        RemoveOwnFile(copy);
         return OutcomeOfError(error);
+    }
+    SetFileAttributesW(target.c_str(), attributes);
+    SetFileAttributesW(source.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY);
+    const bool removed = DeleteFileW(source.c_str()) != FALSE;
+    error = removed ? 0 : GetLastError();
+    if (!removed || GetFileAttributesW(source.c_str()) != INVALID_FILE_ATTRIBUTES) {
+        SetFileAttributesW(source.c_str(), attributes);
+        RemoveOwnFile(target);
+        return MoveOutcome::FailedBecause(error ? Win32ErrorText(error)
+                                                : "the gauge could not be removed from its folder");
     }
     return MoveOutcome::Done();
 }
 
-// Wine reports a removal it could not make (an immutable file) as done:
-// once the source's handle is closed, its name must no longer lead to it.
-// When it still does, the copy goes again.
-MoveOutcome ConfirmRemoved(const CopiedFile& files, const std::wstring& source, const std::wstring& target)
-{
-    const auto remaining = InformationOf(source);
-    if (!remaining || !SameFile(*remaining, files.source))
-        return MoveOutcome::Done();
-    const EntryAtName copy(target);
-    const auto arrived = copy.Information();
-    if (arrived && SameFile(*arrived, files.copy))
-        DeleteOpenFile(copy.Handle());
-    return MoveOutcome::FailedBecause(kSourceNotRemoved);
-}
-
-// The entry is a regular file reached by its own name; `copied` is set
-// when the move copied it to another volume.
-MoveOutcome MoveCheckedEntry(const EntryAtName& entry, const std::wstring& source, const std::wstring& target,
-                             std::optional<CopiedFile>& copied)
-{
-    // Renamed through the handle checked: the system's own move would
-    // follow a link that appeared at the name meanwhile.
-    const DWORD error = RenameOpenFile(entry.Handle(), target);
-    if (!error)
-        return ConfirmMoved(entry.Handle(), source, target);
-    if (error == ERROR_NOT_SAME_DEVICE) {
-        copied.emplace();
-        return MoveAcrossVolumes(entry, target, *copied);
-    }
-    if ((error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS) && AreLinksOfOneFile(source, target))
-        return FinishLinkedMove(entry.Handle(), source, target);
-    return OutcomeOfError(error);
-}
-
 }  // namespace
 
-MoveOutcome MoveFileWithoutLoss(const std::string& from, const std::string& to)
+bool Win32FileSystem::ConfirmsRegularFile(const std::string& path) const
+{
+    return !RunsUnderWine() || IsReachedByItsOwnName(SystemPath(path));
+}
+
+MoveOutcome Win32FileSystem::MoveRegularFile(const std::string& from, const std::string& to)
 {
     const std::wstring source = SystemPath(from);
     const std::wstring target = SystemPath(to);
-    std::optional<CopiedFile> copied;
-    MoveOutcome outcome;
-    {
-        const EntryAtName entry(source);
-        if (!entry.IsOpen())
-            return OutcomeOfError(entry.OpenError());
-        const std::string refusal = entry.WhyNotRegularFile();
-        if (!refusal.empty())
-            return MoveOutcome::FailedBecause(refusal);
-        outcome = MoveCheckedEntry(entry, source, target, copied);
-    }
-    if (outcome.Succeeded() && copied)
-        return ConfirmRemoved(*copied, source, target);
-    return outcome;
+    const MoveOutcome::Status status = StatusOfEntry(source);
+    if (status != MoveOutcome::Status::Moved)
+        return MoveOutcome::Refused(status);
+    if (MoveFileExW(source.c_str(), target.c_str(), 0))
+        return MoveOutcome::Done();
+    const DWORD error = GetLastError();
+    if (error == ERROR_NOT_SAME_DEVICE)
+        return MoveAcrossVolumes(source, target);
+    return OutcomeOfError(error);
 }
 
 }  // namespace dalvorn

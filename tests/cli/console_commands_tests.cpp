@@ -3,7 +3,6 @@
 #include <cstdio>
 
 #include "cli/commands.h"
-#include "core/gauge_restorer.h"
 #include "fault/fault_injecting_file_system.h"
 #include "support/simulator_fixture.h"
 
@@ -48,6 +47,13 @@ protected:
     {
         tree.AddGauges({{"Cessna.GAU", "c"}, {"used.gau", "u"}});
         tree.AddPanel("c172", "gauge00=used!x,1\n");
+    }
+    static CommandLine RestoreLine(std::vector<std::string> keys)
+    {
+        CommandLine line;
+        line.command = Command::Restore;
+        line.keys = std::move(keys);
+        return line;
     }
     CommandLine MoveLine(std::vector<std::string> options)
     {
@@ -95,7 +101,7 @@ TEST_F(ConsoleCommands, MoveReportsAndListsWhatStays)
     CapturedConsole console("y\n");
     EXPECT_EQ(RunMove(tree.Files(), MoveLine({"--select", "used.gau"}), tree.Root(), console.Streams()), 0);
     const char separator = tree.Files().Separator();
-    const std::string destination = tree.Root() + separator + "gauges" + separator + "unused" + separator;
+    const std::string destination = tree.Root() + separator + "Gauges" + separator + "unused" + separator;
     EXPECT_EQ(console.Output(), "Moving Completed\nTotal Gauges Found: 2\nUnused Gauges Moved: 2\n"
                                 "Used Gauges Left: 0\nUnused gauges were moved to: " +
                                     destination + "\n");
@@ -125,27 +131,37 @@ TEST_F(ConsoleCommands, KeysMatchInAnyLetterCase)
     EXPECT_TRUE(tree.ExistsExactly("Gauges/unused/used.gau"));
 }
 
-TEST_F(ConsoleCommands, FailedMoveAndRestore)
+// Both passes stop at the first failure and tell how many gauges went
+// before it, under the report's label.
+TEST_F(ConsoleCommands, FailedMoveAndRestoreTellWhatWentBefore)
 {
+    tree.AddGauge("a.gau", "a");
     tree.WriteFile("Gauges/unused/cessna.gau", "older");
     CapturedConsole move;
     EXPECT_EQ(RunMove(tree.Files(), MoveLine({"--yes"}), tree.Root(), move.Streams()), 1);
-    EXPECT_EQ(move.Errors(),
-              "Remove: Move Failed\n\ncessna.gau: a file of that name is already in the destination folder\n");
+    EXPECT_EQ(move.Errors(), "Remove: Move Failed\n\ncessna.gau: a file of that name is already in the destination "
+                             "folder\nUnused Gauges Moved: 1\n");
 
+    tree.AddGauge("unused/zulu.gau", "z");
     CapturedConsole restore;
-    CommandLine line;
-    line.command = Command::Restore;
-    EXPECT_EQ(RunRestore(tree.Files(), line, tree.Root(), restore.Streams()), 1);
-    EXPECT_EQ(restore.Output(), "Restored: 0\ncessna.gau: it is already in gauges\n");
+    EXPECT_EQ(RunRestore(tree.Files(), RestoreLine({}), tree.Root(), restore.Streams()), 1);
+    EXPECT_EQ(restore.Errors(), "Restore: Restore Failed\n\ncessna.gau: a file of that name is already in the "
+                                "destination folder\nGauges Restored: 1\n");
+    EXPECT_EQ(restore.Output(), "");
+    EXPECT_EQ(tree.NamesIn("Gauges/unused"), (std::vector<std::string>{"cessna.gau", "zulu.gau"}));
+    EXPECT_EQ(tree.ReadFile("Gauges/Cessna.GAU"), "c");
+
+    CapturedConsole named;
+    EXPECT_EQ(RunRestore(tree.Files(), RestoreLine({"ZULU.gau"}), tree.Root(), named.Streams()), 0);
+    EXPECT_EQ(named.Output(), "Restoring Completed\nTotal Gauges Found: 2\nGauges Restored: 1\nGauges Left: 1\n"
+                              "Gauges were restored to: " + tree.PathOf("Gauges") + tree.Files().Separator() + "\n");
+    EXPECT_THROW(RunRestore(tree.Files(), RestoreLine({"../used.gau"}), tree.Root(), named.Streams()), UsageError);
 }
 
 TEST_F(ConsoleCommands, RestoreWithoutTheGaugeFolderSaysSo)
 {
     CapturedConsole console;
-    CommandLine line;
-    line.command = Command::Restore;
-    EXPECT_EQ(RunRestore(tree.Files(), line, tree.PathOf("none"), console.Streams()), 1);
+    EXPECT_EQ(RunRestore(tree.Files(), RestoreLine({}), tree.PathOf("none"), console.Streams()), 1);
     EXPECT_EQ(console.Errors(), "Restore: FS2002 folder not found\n");
 }
 
@@ -204,7 +220,8 @@ TEST_F(ConsoleCommands, SelectingAUsedGaugeWarnsOnStandardError)
          false},
     };
     for (const Case& c : cases) {
-        RestoreGauges(tree.Files(), tree.Root(), {});
+        CapturedConsole restored;
+        RunRestore(tree.Files(), RestoreLine({}), tree.Root(), restored.Streams());
         CapturedConsole console;
         EXPECT_EQ(RunMove(tree.Files(), MoveLine(c.options), tree.Root(), console.Streams()), 0);
         EXPECT_EQ(console.Errors(), c.errors);

@@ -29,7 +29,7 @@ public:
     mutable int panelsOpened = 0;
 
     bool Exists(const std::string& path) const override { return isFile(path); }
-    void Enumerate(const std::string& folder, const std::string&, const EntryVisitor& visit) const override
+    void Enumerate(const std::string& folder, const EntryVisitor& visit) const override
     {
         for (const DirectoryEntry& entry : list(folder))
             visit(entry);

@@ -62,7 +62,7 @@ TEST_F(FolderScan, TrailingSeparatorIsDroppedOnce)
 
 TEST_F(FolderScan, MissingFolderIsReportedAndNothingChanges)
 {
-    list.Append("old (Used By: )");
+    list.Append({"old", ""});
     Scan(tree.PathOf("nowhere"));
     Scan("");
     EXPECT_EQ(owner.errors, (Lines{"Scan: Folder not found", "Scan: Folder not found"}));

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <random>
-
 #ifdef _WIN32
 #include <windows.h>
 #endif
@@ -17,13 +15,6 @@ namespace {
 
 using test_support::ListLines;
 
-TEST(GaugeLabel, FormatAndKeyRoundTrip)
-{
-    EXPECT_EQ(FormatGaugeLabel("cessna.gau", ""), "cessna.gau (Used By: )");
-    EXPECT_EQ(KeyFromLabel("my gauge.gau (Used By: )"), "my gauge.gau");
-    EXPECT_EQ(KeyFromLabel(FormatGaugeLabel("a (b).gau", "x (Used By: y)")), "a (b).gau");
-}
-
 TEST(RenderUsageTable, SortedWithUnusedTickedAndOldEntriesReplaced)
 {
     GaugeUsageTable table;
@@ -31,7 +22,7 @@ TEST(RenderUsageTable, SortedWithUnusedTickedAndOldEntriesReplaced)
         table.ResetGauge(key);
     table.AddUser("mike.gau", "c172");
     MemoryGaugeList list;
-    list.Append("stale (Used By: )");
+    list.Append({"stale", ""});
     RenderUsageTable(*CreateNativeFileSystem(), table, list);
     EXPECT_EQ(ListLines(list), (std::vector<std::string>{"[x] alpha.gau (Used By: )", "[ ] mike.gau (Used By: c172)",
                                                       "[x] mike.gau.gau (Used By: )", "[x] mike_2.gau (Used By: )",
@@ -58,38 +49,8 @@ TEST(RenderUsageTable, OrderOfTheCharactersOnEveryBuild)
     RenderUsageTable(*CreateNativeFileSystem(), table, list);
     std::vector<std::string> listed;
     for (GaugeList::Entry entry = list.First(); entry; entry = list.Next(entry))
-        listed.push_back(KeyFromLabel(list.Label(entry)));
+        listed.push_back(list.Record(entry).key);
     EXPECT_EQ(listed, (std::vector<std::string>{keys[3], keys[1], keys[4], keys[0], keys[2]}));
-}
-
-// Keys that are prefixes of one another and user lists that decide the order
-// where the keys do not, over bytes on both sides of the letters.
-TEST(MemoryGaugeList, BorrowedTextsListAndSortAsCopiedLabels)
-{
-    std::mt19937 random(5);
-    auto text = [&random](const std::string& alphabet, std::size_t longest) {
-        std::string result;
-        for (std::size_t length = random() % (longest + 1); length > 0; --length)
-            result += alphabet[random() % alphabet.size()];
-        return result;
-    };
-    const auto fileSystem = CreateNativeFileSystem();
-    for (int trial = 0; trial < 300; ++trial) {
-        GaugeUsageTable table;
-        for (int gauge = 0; gauge < 12; ++gauge) {
-            const std::string key = text("ab.( _", 4) + (random() % 2 ? ".gau" : "");
-            table.ResetGauge(key);
-            table.AddUser(key, text("aAB, (_:)", 5));
-        }
-        MemoryGaugeList copied;
-        MemoryGaugeList borrowed(MemoryGaugeList::Texts::Borrowed);
-        RenderUsageTable(*fileSystem, table, copied);
-        RenderUsageTable(*fileSystem, table, borrowed);
-        ASSERT_EQ(test_support::ListLines(borrowed), test_support::ListLines(copied)) << "trial " << trial;
-        table.ForEach([&](const std::string& key, const std::string&) {
-            ASSERT_EQ(borrowed.Label(borrowed.FindByKey(key)), copied.Label(copied.FindByKey(key)));
-        });
-    }
 }
 
 }  // namespace

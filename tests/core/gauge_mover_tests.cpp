@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "core/gauge_restorer.h"
+#include <filesystem>
+
 #include "support/simulator_fixture.h"
 
 namespace dalvorn {
@@ -17,11 +18,11 @@ protected:
             {{"Cessna.GAU", "cessna bytes"}, {"my gauge.gau", "mine"}, {"used.gau", "used"}, {"zulu.gau", "zulu"}});
         tree.AddPanel("c172", "gauge00=used,1\n");
     }
-    void Tick(const std::string& key, bool checked) { list.SetChecked(list.FindByKey(key), checked); }
+    void Tick(const std::string& key, bool checked) { list.SetChecked(list.Find(key), checked); }
     std::string Destination() const
     {
         const char separator = const_cast<test_support::SimulatorTree&>(tree).Files().Separator();
-        return tree.Root() + separator + "gauges" + separator + "unused" + separator;
+        return tree.Root() + separator + "Gauges" + separator + "unused" + separator;
     }
 };
 
@@ -85,7 +86,8 @@ TEST_F(GaugeMover, ExistingDestinationStopsThePassWithoutReplacingIt)
     tree.WriteFile("Gauges/unused/my gauge.gau", "older copy");
     Scan();
     Move();
-    EXPECT_EQ(owner.ErrorHeadlines(), Lines{"Remove: Move Failed"});
+    EXPECT_EQ(owner.errors, Lines{"Remove: Move Failed\n\nmy gauge.gau: a file of that name is already in the "
+                                  "destination folder\nUnused Gauges Moved: 1"});
     EXPECT_TRUE(owner.reports.empty());
     EXPECT_EQ(owner.busyDepth, 0);
     // cessna.gau came first and went; the failed entry and the rest stay.
@@ -170,7 +172,7 @@ TEST_F(GaugeMover, WarnsBeforeMovingAGaugeThatAPanelUses)
         EXPECT_EQ(owner.questions.size(), c.questions) << c.tickUsed << c.answer;
         EXPECT_EQ(ListLines(list), c.left) << c.tickUsed << c.answer;
         // Put back what moved, for the next case.
-        RestoreGauges(tree.Files(), tree.Root(), {});
+        RestoreAll();
     }
 }
 

@@ -9,41 +9,6 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-class GaugeRestorer : public test_support::SimulatorFixture {
-protected:
-    void SetUp() override
-    {
-        tree.AddGauges({{"unused/a.gau", "a"}, {"unused/b.gau", "b"}, {"b.gau", "newer b"}});
-    }
-};
-
-TEST_F(GaugeRestorer, RestoresEverythingThatDoesNotReplaceAFile)
-{
-    const RestoreResult result = RestoreGauges(tree.Files(), tree.Root(), {});
-    EXPECT_EQ(result.restored, 1u);
-    ASSERT_EQ(result.failures.size(), 1u);
-    EXPECT_EQ(result.failures[0].key, "b.gau");
-    EXPECT_EQ(result.failures[0].reason, kAlreadyInGauges);
-    EXPECT_EQ(tree.ReadFile("Gauges/a.gau"), "a");
-    EXPECT_EQ(tree.ReadFile("Gauges/b.gau"), "newer b");
-    EXPECT_EQ(tree.ReadFile("Gauges/unused/b.gau"), "b");
-}
-
-TEST_F(GaugeRestorer, NamedKeysInAnyCaseAndUnknownOnes)
-{
-    const RestoreResult result = RestoreGauges(tree.Files(), tree.Root(), {"A.GAU", "../b.gau", "c.gau"});
-    EXPECT_EQ(result.restored, 1u);
-    ASSERT_EQ(result.failures.size(), 2u);
-    EXPECT_EQ(result.failures[0].reason, kNotInUnused);
-    EXPECT_EQ(result.failures[1].key, "c.gau");
-    EXPECT_EQ(tree.NamesIn("Gauges"), (Lines{"a.gau", "b.gau", "unused"}));
-}
-
-TEST_F(GaugeRestorer, MissingGaugesFolder)
-{
-    EXPECT_FALSE(RestoreGauges(tree.Files(), tree.PathOf("Aircraft"), {}).gaugeFolderFound);
-}
-
 // The dialog's restore: the unused folder listed with the users a scan of
 // the panels finds, the used gauges ticked, and the ticked ones moved back.
 class SelectedRestore : public test_support::SimulatorFixture {
@@ -80,7 +45,7 @@ TEST_F(SelectedRestore, ListsTheUsedGaugesTickedAndBringsThemBack)
     EXPECT_EQ(report.moved, "2");
     EXPECT_EQ(report.left, "1");
     const char separator = tree.Files().Separator();
-    EXPECT_EQ(report.destination, tree.Root() + separator + "gauges" + separator);
+    EXPECT_EQ(report.destination, tree.Root() + separator + "Gauges" + separator);
     EXPECT_EQ(test_support::ListLines(list), Lines{"[ ] bravo.gau (Used By: )"});
     EXPECT_FALSE(HasTickedEntry(list));
     EXPECT_EQ(tree.ReadFile("Gauges/alpha.gau"), "alpha");
@@ -96,7 +61,8 @@ TEST_F(SelectedRestore, AGaugeAlreadyInGaugesStopsThePass)
     tree.WriteFile("Gauges/CHARLIE.GAU", "newer charlie");
     ASSERT_TRUE(List());
     EXPECT_EQ(Restore(), 1u);
-    EXPECT_EQ(owner.errors, Lines{"Restore: Restore Failed\n\ncharlie.gau: it is already in gauges"});
+    EXPECT_EQ(owner.errors, Lines{"Restore: Restore Failed\n\ncharlie.gau: a file of that name is already in the "
+                                  "destination folder\nGauges Restored: 1"});
     EXPECT_TRUE(owner.restoreReports.empty());
     EXPECT_EQ(tree.ReadFile("Gauges/CHARLIE.GAU"), "newer charlie");
     EXPECT_EQ(tree.ReadFile("Gauges/unused/charlie.gau"), "c");

@@ -114,7 +114,7 @@ TEST_F(PanelText, UnicodeNamesAreSpeltWithWindowsBestFit)
     Scan();
     EXPECT_EQ(table.Size(), std::size(cases) + 1);
     for (const auto& c : cases)
-        EXPECT_EQ(table.Users(tree.Files().LowerCase(c.gaugeFile)), "be, le, utf8") << c.gaugeFile;
+        EXPECT_EQ(table.Users(tree.Files().Names().LowerCase(c.gaugeFile)), "be, le, utf8") << c.gaugeFile;
     EXPECT_EQ(table.Users("unused.gau"), "");
 }
 

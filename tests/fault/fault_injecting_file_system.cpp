@@ -36,15 +36,14 @@ bool FaultInjectingFileSystem::WriteRefused(const std::string& path) const
 {
     const std::size_t separator = path.rfind(real_.Separator());
     const std::string folder = separator == std::string::npos ? std::string() : path.substr(0, separator);
-    return refusedFolders_.count(real_.LowerCase(folder)) != 0;
+    return refusedFolders_.count(real_.Names().LowerCase(folder)) != 0;
 }
 
-void FaultInjectingFileSystem::Enumerate(const std::string& folder, const std::string& pattern,
-                                         const EntryVisitor& visit) const
+void FaultInjectingFileSystem::Enumerate(const std::string& folder, const EntryVisitor& visit) const
 {
-    if (real_.LowerCase(folder) == unlistableFolder_)
+    if (real_.Names().LowerCase(folder) == unlistableFolder_)
         throw FileException(folder, "listing error injected by the test");
-    real_.Enumerate(folder, pattern, visit);
+    real_.Enumerate(folder, visit);
 }
 
 void FaultInjectingFileSystem::CreateFolder(const std::string& path)
@@ -53,37 +52,14 @@ void FaultInjectingFileSystem::CreateFolder(const std::string& path)
         real_.CreateFolder(path);
 }
 
-// The real pass, with the faults of its file system switched in.
-class FaultInjectingFileSystem::Pass : public MovePass {
-public:
-    Pass(FaultInjectingFileSystem& files, const std::string& source, const std::string& destination,
-         const MoveNotice& notice)
-        : files_(files), source_(source), destination_(destination),
-          real_(files.real_.OpenMovePass(source, destination, notice))
-    {
-    }
-    MoveOutcome Move(const std::string& name) override
-    {
-        ++files_.movesTried_;
-        if (files_.beforeMove_.second && files_.beforeMove_.first == source_ + files_.Separator() + name)
-            files_.beforeMove_.second();
-        if (files_.WriteRefused(destination_ + files_.Separator() + name))
-            return MoveOutcome::FailedBecause("access is denied");
-        return real_->Move(name);
-    }
-
-private:
-    FaultInjectingFileSystem& files_;
-    std::string source_;
-    std::string destination_;
-    std::unique_ptr<MovePass> real_;
-};
-
-std::unique_ptr<MovePass> FaultInjectingFileSystem::OpenMovePass(const std::string& source,
-                                                                 const std::string& destination,
-                                                                 const MoveNotice& notice)
+MoveOutcome FaultInjectingFileSystem::MoveRegularFile(const std::string& from, const std::string& to)
 {
-    return std::make_unique<Pass>(*this, source, destination, notice);
+    ++movesTried_;
+    if (beforeMove_.second && real_.Names().LowerCase(beforeMove_.first) == real_.Names().LowerCase(from))
+        beforeMove_.second();
+    if (WriteRefused(to))
+        return MoveOutcome::FailedBecause("access is denied");
+    return real_.MoveRegularFile(from, to);
 }
 
 std::unique_ptr<ReadableFile> FaultInjectingFileSystem::OpenForReading(const std::string& path) const

@@ -18,7 +18,7 @@ public:
 
     // Moves into `folder` and the creation of folders in it fail, the way
     // they do without write permission, before anything is touched.
-    void RefuseWritesInto(const std::string& folder) { refusedFolders_.insert(real_.LowerCase(folder)); }
+    void RefuseWritesInto(const std::string& folder) { refusedFolders_.insert(real_.Names().LowerCase(folder)); }
 
     // Runs `action` just before the move of `path` is tried.
     void BeforeMoving(const std::string& path, std::function<void()> action)
@@ -30,37 +30,24 @@ public:
     void FailReadsAfter(std::size_t bytes) { failReadsAfter_ = bytes; }
 
     // Listing `folder` fails as one beyond the longest path does.
-    void FailListing(const std::string& folder) { unlistableFolder_ = real_.LowerCase(folder); }
+    void FailListing(const std::string& folder) { unlistableFolder_ = real_.Names().LowerCase(folder); }
 
     int MovesTried() const { return movesTried_; }
 
+    const Naming& Names() const override { return real_.Names(); }
     char Separator() const override { return real_.Separator(); }
     bool Exists(const std::string& path) const override { return real_.Exists(path); }
-    void Enumerate(const std::string& folder, const std::string& pattern,
-                   const EntryVisitor& visit) const override;
+    void Enumerate(const std::string& folder, const EntryVisitor& visit) const override;
     void CreateFolder(const std::string& path) override;
-    std::unique_ptr<MovePass> OpenMovePass(const std::string& source, const std::string& destination,
-                                           const MoveNotice& notice) override;
+    bool ConfirmsRegularFile(const std::string& path) const override { return real_.ConfirmsRegularFile(path); }
+    MoveOutcome MoveRegularFile(const std::string& from, const std::string& to) override;
     std::unique_ptr<ReadableFile> OpenForReading(const std::string& path) const override;
     std::optional<FolderIdentity> IdentifyFolder(const std::string& path) const override
     {
         return real_.IdentifyFolder(path);
     }
-    void LowerCaseInPlace(std::string& text) const override { real_.LowerCaseInPlace(text); }
-    std::string NameTextFromPanelText(PanelTextEncoding encoding, const std::string& text) const override
-    {
-        return real_.NameTextFromPanelText(encoding, text);
-    }
-    bool IsLeadByte(char byte) const override { return real_.IsLeadByte(byte); }
-    bool EndsWithSeparator(const std::string& text) const override { return real_.EndsWithSeparator(text); }
-    bool NamePrecedes(const std::string& left, const std::string& right) const override
-    {
-        return real_.NamePrecedes(left, right);
-    }
 
 private:
-    class Pass;
-
     bool WriteRefused(const std::string& path) const;
 
     FileSystem& real_;

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include "core/gauge_restorer.h"
 #include "support/simulator_fixture.h"
 
 namespace dalvorn {
@@ -29,7 +28,7 @@ TEST_F(GaugeFolderSpelling, MoveAndRestoreActOnTheFolderTheScanListed)
     EXPECT_EQ(tree.NamesIn("Gauges"), Lines{"unused"});
     EXPECT_EQ(tree.NamesIn("gauges"), (Lines{"alpha.gau", "bravo.gau"}));
 
-    EXPECT_EQ(RestoreGauges(tree.Files(), tree.Root(), {}).restored, 1u);
+    EXPECT_EQ(RestoreAll(), 1u);
     EXPECT_EQ(tree.ReadFile("Gauges/alpha.gau"), "listed alpha");
     EXPECT_EQ(tree.ReadFile("gauges/alpha.gau"), "other alpha");
     EXPECT_EQ(tree.NamesIn("Gauges/unused"), Lines{});

@@ -6,6 +6,7 @@
 
 #include "core/plain_name.h"
 #include "fault_injecting_file_system.h"
+#include "support/fake_file_system.h"
 #include "support/simulator_fixture.h"
 
 namespace dalvorn {
@@ -14,14 +15,22 @@ namespace {
 using Lines = std::vector<std::string>;
 
 // Code page 932, whose double-byte characters may end in the byte '\'.
-class ShiftJisFileSystem : public test_support::FaultInjectingFileSystem {
+class ShiftJisNaming : public test_support::FakeNaming {
 public:
-    using FaultInjectingFileSystem::FaultInjectingFileSystem;
     bool IsLeadByte(char byte) const override
     {
         const auto value = static_cast<unsigned char>(byte);
         return (value >= 0x81 && value <= 0x9F) || (value >= 0xE0 && value <= 0xFC);
     }
+};
+
+class ShiftJisFileSystem : public test_support::FaultInjectingFileSystem {
+public:
+    using FaultInjectingFileSystem::FaultInjectingFileSystem;
+    const Naming& Names() const override { return naming_; }
+
+private:
+    ShiftJisNaming naming_;
 };
 
 using PlainName = test_support::SimulatorFixture;
@@ -77,8 +86,8 @@ TEST_F(PlainName, MoveTurnsNoOtherKeyIntoAPath)
 {
     tree.WriteFile("victim.gau", "victim");
     tree.WriteFile("sim/Gauges/plain.gau", "plain");
-    for (const char* label : {"..\\..\\victim.gau (Used By: )", "../../victim.gau (Used By: )"}) {
-        list.SetChecked(list.Append(label));
+    for (const char* key : {"..\\..\\victim.gau", "../../victim.gau"}) {
+        list.SetChecked(list.Append({key, ""}), true);
         Move(tree.PathOf("sim"));
         list.Clear();
     }

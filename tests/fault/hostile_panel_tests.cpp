@@ -38,7 +38,7 @@ TEST_F(HostilePanel, ReadErrorPartWayThroughEndsTheScanKeepingTheList)
     tree.AddGauge("first.gau");
     tree.AddGauge("second.gau");
     tree.AddPanel("c172", "gauge00=first,1\ngauge01=second,1\n");
-    list.Append("before (Used By: )");
+    list.Append({"before", ""});
     test_support::FaultInjectingFileSystem files(tree.Files());
     files.FailReadsAfter(20);
     Scan(files);
@@ -53,7 +53,7 @@ TEST_F(HostilePanel, FolderInThePlaceOfAPanelEndsTheScan)
 {
     tree.AddGauge("inner.gau");
     tree.AddPanel("c172/panel.cfg", "gauge00=inner,1\n");
-    list.Append("before (Used By: )");
+    list.Append({"before", ""});
     Scan(tree.Files());
     EXPECT_TRUE(owner.FileErrorCause("Scan", tree.PathOf("Aircraft/c172/panel.cfg")))
         << testing::PrintToString(owner.errors);

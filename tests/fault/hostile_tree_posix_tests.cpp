@@ -9,7 +9,6 @@
 
 #include <filesystem>
 
-#include "core/gauge_restorer.h"
 #include "deep_folder_chain.h"
 #include "support/simulator_fixture.h"
 
@@ -31,7 +30,7 @@ protected:
     // cause the error tells.
     std::string CauseOfUnreadablePanel()
     {
-        list.Append("before (Used By: )");
+        list.Append({"before", ""});
         Scan();
         EXPECT_EQ(ListLines(list), Lines{"[ ] before (Used By: )"});
         EXPECT_EQ(owner.busyDepth, 0);
@@ -107,7 +106,7 @@ TEST_F(HostileTree, FolderBeyondTheLongestPathEndsTheScan)
     int firstTooDeep = 1;
     while (chain.PathAt(firstTooDeep).size() < 4096)
         ++firstTooDeep;
-    list.Append("before (Used By: )");
+    list.Append({"before", ""});
     Scan();
     EXPECT_EQ(owner.FileErrorCause("Scan", chain.PathAt(firstTooDeep)), "File name too long")
         << testing::PrintToString(owner.errors);
@@ -139,7 +138,7 @@ TEST_F(HostileTree, NamesThatAreNoValidUtf8AreWindows1252AndComeBackByteForByte)
     Move();
     EXPECT_EQ(owner.errors, Lines{});
     EXPECT_EQ(tree.NamesIn("Gauges/unused"), (Lines{"\x83\x41\x83\x69.GAU", "\xC0.GAU"}));
-    EXPECT_EQ(RestoreGauges(tree.Files(), tree.Root(), {}).restored, 2u);
+    EXPECT_EQ(RestoreAll(), 2u);
     EXPECT_EQ(tree.NamesIn("Gauges"), (Lines{"unused", "\x83\x41\x83\x69.GAU", "\xC0.GAU", "\xFF\xFE.gau"}));
     EXPECT_EQ(tree.ReadFile("Gauges/\x83\x41\x83\x69.GAU"), "bytes read as fAfi");
     EXPECT_EQ(tree.ReadFile("Gauges/\xFF\xFE.gau"), "used bytes");

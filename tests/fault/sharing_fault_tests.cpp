@@ -79,7 +79,7 @@ TEST_F(SharingFault, GaugeHeldOpenWithFullSharingIsMoved)
 
 TEST_F(SharingFault, PanelHeldOpenWithoutSharingEndsTheScan)
 {
-    list.Append("before (Used By: )");
+    list.Append({"before", ""});
     const FileHandle held = HoldOpen(tree.PathOf("Aircraft/c172/panel.cfg"), 0);
     ASSERT_TRUE(held.IsValid());
     Scan();

@@ -28,7 +28,7 @@ private:
     bool IsPanel(const std::string& path) const
     {
         const std::string expected = std::string(kFolder) + "/panel.cfg";
-        return LowerCase(path) == expected;
+        return Names().LowerCase(path) == expected;
     }
 
     std::string panel_;

@@ -40,8 +40,7 @@ TEST_F(CreateFolderTest, FolderOfAnotherCaseIsUsedInsteadOfANewOne)
     fileSystem.CreateFolder(root.PathOf("gauges/unused"));
     EXPECT_EQ(CountEntries(root.PathOf("Gauges")), 2);
 
-    const auto pass = fileSystem.OpenMovePass(root.PathOf("gauges"), root.PathOf("gauges/unused"), [](auto&) {});
-    ASSERT_TRUE(pass->Move("cessna.gau").Succeeded());
+    ASSERT_TRUE(fileSystem.MoveRegularFile(root.PathOf("gauges/cessna.gau"), root.PathOf("gauges/unused/cessna.gau")).Succeeded());
     EXPECT_EQ(root.ReadFile("Gauges/Unused/cessna.gau"), "gauge");
 }
 

@@ -15,24 +15,24 @@ namespace {
 
 class EnumerateTest : public testing::Test {
 protected:
-    std::vector<DirectoryEntry> List(const std::string& folder, const std::string& pattern) const
+    std::vector<DirectoryEntry> List(const std::string& folder) const
     {
         std::vector<DirectoryEntry> entries;
-        fileSystem.Enumerate(folder, pattern, [&](const DirectoryEntry& entry) { entries.push_back(entry); });
+        fileSystem.Enumerate(folder, [&](const DirectoryEntry& entry) { entries.push_back(entry); });
         return entries;
     }
 
-    std::vector<std::string> Names(const std::string& folder, const std::string& pattern) const
+    std::vector<std::string> Names(const std::string& folder) const
     {
         std::vector<std::string> names;
-        for (const DirectoryEntry& entry : List(folder, pattern))
+        for (const DirectoryEntry& entry : List(folder))
             names.push_back(entry.name);
         return names;
     }
 
     bool IsListedAsDirectory(const std::string& folder, const std::string& name) const
     {
-        for (const DirectoryEntry& entry : List(folder, "*.*"))
+        for (const DirectoryEntry& entry : List(folder))
             if (entry.name == name)
                 return entry.isDirectory;
         ADD_FAILURE() << name << " not listed";
@@ -51,7 +51,7 @@ TEST_F(EnumerateTest, AllPatternYieldsEveryNameAndTheDotEntriesFirst)
     root.WriteFile("Aircraft/notes", "");
     root.WriteFile("Aircraft/-first.txt", "");
 
-    const std::vector<DirectoryEntry> entries = List(root.PathOf("Aircraft"), "*.*");
+    const std::vector<DirectoryEntry> entries = List(root.PathOf("Aircraft"));
     ASSERT_EQ(entries.size(), 5u);
     EXPECT_EQ(entries[0].name, ".");
     EXPECT_TRUE(entries[0].isDirectory);
@@ -73,7 +73,7 @@ TEST_F(EnumerateTest, OrdersByUpperCasedBytesAsNtfsDoes)
     for (const char* name : {"a_b.gau", "AB.gau", "ac.gau", "Zulu.gau", "9.gau", "_x.gau", "Ab.gau"})
         root.WriteFile(std::string("Gauges/") + name, "");
 
-    EXPECT_EQ(Names(root.PathOf("Gauges"), "*.gau"),
+    EXPECT_EQ(Names(root.PathOf("Gauges")),
               (NameList{".", "..", "9.gau", "AB.gau", "Ab.gau", "ac.gau", "a_b.gau", "Zulu.gau", "_x.gau"}));
 }
 
@@ -82,16 +82,16 @@ TEST_F(EnumerateTest, FindsTheFolderInAnyLetterCase)
     root.MakeFolder("Gauges");
     root.WriteFile("Gauges/cessna.gau", "");
 
-    EXPECT_EQ(Names(root.PathOf("GAUGES"), "*.gau"), (NameList{".", "..", "cessna.gau"}));
+    EXPECT_EQ(Names(root.PathOf("GAUGES")), (NameList{".", "..", "cessna.gau"}));
 }
 
 TEST_F(EnumerateTest, FolderThatCannotBeOpenedYieldsNothing)
 {
     root.WriteFile("Gauges", "a file where a folder is expected");
 
-    EXPECT_TRUE(List(root.PathOf("Missing"), "*.*").empty());
-    EXPECT_TRUE(List(root.PathOf("Gauges"), "*.*").empty());
-    EXPECT_TRUE(List(root.PathOf("Gauges/inner"), "*.gau").empty());
+    EXPECT_TRUE(List(root.PathOf("Missing")).empty());
+    EXPECT_TRUE(List(root.PathOf("Gauges")).empty());
+    EXPECT_TRUE(List(root.PathOf("Gauges/inner")).empty());
 }
 
 TEST_F(EnumerateTest, LinksCountAsDirectoriesOnlyWhenTheyLeadToAFolder)
@@ -116,7 +116,7 @@ TEST_F(EnumerateTest, NamedPipeIsListedAsAPlainEntry)
     root.MakeFolder("Gauges");
     ASSERT_EQ(mkfifo((root.PathOf("Gauges/pipe.gau")).c_str(), 0600), 0);
 
-    const std::vector<DirectoryEntry> entries = List(root.PathOf("Gauges"), "*.gau");
+    const std::vector<DirectoryEntry> entries = List(root.PathOf("Gauges"));
     ASSERT_EQ(entries.size(), 3u);
     EXPECT_EQ(entries[2].name, "pipe.gau");
     EXPECT_FALSE(entries[2].isDirectory);

@@ -11,9 +11,9 @@ TEST(NativeFileSystemTest, WritesPosixPaths)
     const auto fileSystem = CreateNativeFileSystem();
 
     EXPECT_EQ(fileSystem->Separator(), '/');
-    EXPECT_TRUE(fileSystem->EndsWithSeparator("/opt/fs2002/"));
-    EXPECT_FALSE(fileSystem->EndsWithSeparator("/opt/fs2002\\"));
-    EXPECT_FALSE(fileSystem->EndsWithSeparator(""));
+    EXPECT_TRUE(fileSystem->Names().EndsWithSeparator("/opt/fs2002/"));
+    EXPECT_FALSE(fileSystem->Names().EndsWithSeparator("/opt/fs2002\\"));
+    EXPECT_FALSE(fileSystem->Names().EndsWithSeparator(""));
 }
 
 // Names as the native file system folds them, for its lookups and its keys
@@ -33,7 +33,7 @@ TEST(NativeFileSystemTest, FoldsLetterCaseAsWindowsLooksNamesUp)
     };
     const auto fileSystem = CreateNativeFileSystem();
     for (const auto& [name, folded] : cases) {
-        EXPECT_EQ(fileSystem->LowerCase(name), folded) << name;
+        EXPECT_EQ(fileSystem->Names().LowerCase(name), folded) << name;
         EXPECT_TRUE(SameNameIgnoringCase(name, folded)) << name;
     }
     EXPECT_FALSE(SameNameIgnoringCase("\xC4\xB0.gau", "i.gau"));

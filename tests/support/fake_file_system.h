@@ -14,30 +14,33 @@
 
 namespace dalvorn::test_support {
 
-class FakeFileSystem : public FileSystem {
+class FakeNaming : public Naming {
 public:
-    char Separator() const override { return '/'; }
-    bool Exists(const std::string&) const override { return false; }
-    void Enumerate(const std::string&, const std::string&, const EntryVisitor&) const override {}
-    void CreateFolder(const std::string&) override {}
-    std::unique_ptr<MovePass> OpenMovePass(const std::string&, const std::string&, const MoveNotice&) override
-    {
-        struct RefusingPass : MovePass {
-            MoveOutcome Move(const std::string&) override { return {}; }
-        };
-        return std::make_unique<RefusingPass>();
-    }
-    std::unique_ptr<ReadableFile> OpenForReading(const std::string& path) const override
-    {
-        throw FileException(path, "not found");
-    }
-    std::optional<FolderIdentity> IdentifyFolder(const std::string&) const override { return std::nullopt; }
     void LowerCaseInPlace(std::string& text) const override { FoldNameCaseInPlace(text); }
     std::string NameTextFromPanelText(PanelTextEncoding encoding, const std::string& text) const override
     {
         return Utf8FromPanelText(encoding, text);
     }
     bool EndsWithSeparator(const std::string& text) const override { return !text.empty() && text.back() == '/'; }
+};
+
+class FakeFileSystem : public FileSystem {
+public:
+    const Naming& Names() const override
+    {
+        static const FakeNaming naming;
+        return naming;
+    }
+    char Separator() const override { return '/'; }
+    bool Exists(const std::string&) const override { return false; }
+    void Enumerate(const std::string&, const EntryVisitor&) const override {}
+    void CreateFolder(const std::string&) override {}
+    MoveOutcome MoveRegularFile(const std::string&, const std::string&) override { return {}; }
+    std::unique_ptr<ReadableFile> OpenForReading(const std::string& path) const override
+    {
+        throw FileException(path, "not found");
+    }
+    std::optional<FolderIdentity> IdentifyFolder(const std::string&) const override { return std::nullopt; }
 };
 
 }  // namespace dalvorn::test_support

@@ -12,7 +12,7 @@ inline std::vector<std::string> ListLines(const GaugeList& list)
 {
     std::vector<std::string> lines;
     for (GaugeList::Entry entry = list.First(); entry; entry = list.Next(entry))
-        lines.push_back((list.IsChecked(entry) ? "[x] " : "[ ] ") + list.Label(entry));
+        lines.push_back((list.IsChecked(entry) ? "[x] " : "[ ] ") + FormatGaugeLabel(list.Record(entry)));
     return lines;
 }
 

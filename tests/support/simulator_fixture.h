@@ -1,7 +1,7 @@
 #pragma once
 // The set-up the core commands' tests share: a simulator tree, an owner
-// window that records, a usage table and a gauge list, and the Scan and
-// Move passes over them.
+// window that records, a usage table and a gauge list, and the Scan, Move
+// and restore passes over them.
 
 #include <gtest/gtest.h>
 
@@ -10,6 +10,7 @@
 
 #include "core/folder_scan.h"
 #include "core/gauge_mover.h"
+#include "core/gauge_restorer.h"
 #include "core/gauge_usage_table.h"
 #include "core/memory_gauge_list.h"
 #include "gauge_list_text.h"
@@ -32,6 +33,16 @@ protected:
     std::vector<std::string> Scan() { return Scan(tree.Root()); }
     void Move(const std::string& folderText) { MoveSelectedGauges(Files(), owner, folderText, table, list); }
     void Move() { Move(tree.Root()); }
+    // Brings every gauge in the unused folder back, as the command line does.
+    std::size_t RestoreAll()
+    {
+        GaugeUsageTable unused;
+        MemoryGaugeList all;
+        if (!ScanUnusedGauges(Files(), owner, tree.Root(), unused, false))
+            return 0;
+        RenderUsageTable(Files(), unused, all);
+        return RestoreSelectedGauges(Files(), owner, tree.Root(), all);
+    }
 
     SimulatorTree tree;
     RecordingOwnerWindow owner;

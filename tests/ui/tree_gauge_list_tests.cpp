@@ -29,66 +29,34 @@ protected:
     TreeGaugeList list{tree};
 };
 
-TEST_F(TreeGaugeListTest, AppendsUntickedEntriesAtTheEnd)
+// The control shows each record's label, long ones whole, and keeps order,
+// ticks and records across a deletion.
+TEST_F(TreeGaugeListTest, ShowsTheRecordsLabelsAndKeepsThemAcrossADeletion)
 {
     ASSERT_NE(tree.m_hWnd, nullptr);
-    EXPECT_EQ(list.Count(), 0u);
-    EXPECT_EQ(list.First(), nullptr);
-    list.Append("b.gau (Used By: )");
-    GaugeList::Entry last = list.Append("a.gau (Used By: c172)");
-    EXPECT_EQ(list.Count(), 2u);
-    EXPECT_EQ(ListLines(list), (Lines{"[ ] b.gau (Used By: )", "[ ] a.gau (Used By: c172)"}));
-    EXPECT_EQ(list.Next(last), nullptr);
-}
-
-TEST_F(TreeGaugeListTest, TicksOnlyTheEntryGiven)
-{
-    list.Append("a");
-    GaugeList::Entry b = list.Append("b");
-    list.Append("c");
-    list.SetChecked(b);
-    EXPECT_EQ(ListLines(list), (Lines{"[ ] a", "[x] b", "[ ] c"}));
-    EXPECT_TRUE(list.IsChecked(b));
-    EXPECT_EQ(tree.GetCheck(static_cast<HTREEITEM>(b)), 1);
-}
-
-TEST_F(TreeGaugeListTest, KeepsTheOrderTicksAndEntriesAcrossADeletion)
-{
-    GaugeList::Entry alpha = list.Append("Alpha.gau (Used By: x)");
-    GaugeList::Entry bravo = list.Append("bravo.gau (Used By: )");
-    GaugeList::Entry zulu = list.Append("zulu.gau (Used By: )");
-    list.SetChecked(zulu);
-    EXPECT_EQ(ListLines(list),
-              (Lines{"[ ] Alpha.gau (Used By: x)", "[ ] bravo.gau (Used By: )", "[x] zulu.gau (Used By: )"}));
-
-    list.Delete(alpha);
-    EXPECT_EQ(list.Label(bravo), "bravo.gau (Used By: )");
-    EXPECT_TRUE(list.IsChecked(zulu));
-    EXPECT_EQ(list.First(), bravo);
-    EXPECT_EQ(list.Next(bravo), zulu);
-    EXPECT_EQ(list.Count(), 2u);
-}
-
-TEST_F(TreeGaugeListTest, ClearRemovesEverything)
-{
-    list.SuspendRedraw();
-    for (int i = 0; i < 50; ++i)
-        list.Append("g" + std::to_string(i) + ".gau (Used By: )");
-    list.ResumeRedraw();
-    list.Clear();
-    EXPECT_EQ(list.Count(), 0u);
-    EXPECT_EQ(list.First(), nullptr);
-}
-
-TEST_F(TreeGaugeListTest, ReadsLongLabelsWhole)
-{
     std::string users;
     for (int i = 0; i < 400; ++i)
         users += (i ? ", " : "") + std::string("Aircraft number ") + std::to_string(i);
-    const std::string label = "cessna.gau (Used By: " + users + ")";
-    GaugeList::Entry entry = list.Append(label);
-    EXPECT_EQ(list.Label(entry), label);
-    EXPECT_EQ(KeyFromLabel(list.Label(entry)), "cessna.gau");
+    GaugeList::Entry alpha = list.Append({"alpha.gau", "x"});
+    GaugeList::Entry bravo = list.Append({"bravo.gau", users});
+    GaugeList::Entry zulu = list.Append({"zulu.gau", ""});
+    list.SetChecked(zulu, true);
+    std::vector<char> text(20000);
+    TVITEMA item = {TVIF_HANDLE | TVIF_TEXT, static_cast<HTREEITEM>(bravo)};
+    item.pszText = text.data();
+    item.cchTextMax = static_cast<int>(text.size());
+    tree.SendMessage(TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+    EXPECT_EQ(std::string(text.data()), "bravo.gau (Used By: " + users + ")");
+    EXPECT_EQ(tree.GetCheck(static_cast<HTREEITEM>(zulu)), 1);
+
+    list.Delete(alpha);
+    EXPECT_EQ(list.Record(bravo).users, users);
+    EXPECT_EQ(list.Find("zulu.gau"), zulu);
+    EXPECT_EQ(list.Find("alpha.gau"), nullptr);
+    EXPECT_EQ(ListLines(list), (Lines{"[ ] bravo.gau (Used By: " + users + ")", "[x] zulu.gau (Used By: )"}));
+    list.Clear();
+    EXPECT_EQ(list.Count(), 0u);
+    EXPECT_EQ(list.First(), nullptr);
 }
 
 TEST_F(TreeGaugeListTest, ScanAndMoveWorkOnTheTree)

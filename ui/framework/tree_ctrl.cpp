@@ -1,7 +1,5 @@
 #include "tree_ctrl.h"
 
-#include <vector>
-
 HTREEITEM CTreeCtrl::InsertItem(UINT mask, const std::string& text, int image, int selectedImage, UINT state,
                                 UINT stateMask, LPARAM data, HTREEITEM parent, HTREEITEM insertAfter)
 {
@@ -36,32 +34,6 @@ UINT CTreeCtrl::GetCount() const
 HTREEITEM CTreeCtrl::GetNextItem(HTREEITEM item, UINT code) const
 {
     return reinterpret_cast<HTREEITEM>(SendMessage(TVM_GETNEXTITEM, code, reinterpret_cast<LPARAM>(item)));
-}
-
-std::string CTreeCtrl::GetItemText(HTREEITEM item) const
-{
-    // The control copies at most the buffer's size less one; a text that
-    // fills the buffer may be longer, so ask again with more room.
-    std::vector<char> buffer(256);
-    for (;;) {
-        TVITEMA query = {};
-        query.mask = TVIF_HANDLE | TVIF_TEXT;
-        query.hItem = item;
-        query.pszText = buffer.data();
-        query.cchTextMax = static_cast<int>(buffer.size());
-        buffer[0] = '\0';
-        if (!SendMessage(TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&query)))
-            return std::string();
-        const std::string text(query.pszText);
-        if (text.size() + 1 < buffer.size())
-            return text;
-        buffer.resize(buffer.size() * 4);
-    }
-}
-
-BOOL CTreeCtrl::SortChildren(HTREEITEM parent)
-{
-    return static_cast<BOOL>(SendMessage(TVM_SORTCHILDREN, FALSE, reinterpret_cast<LPARAM>(parent)));
 }
 
 BOOL CTreeCtrl::SetCheck(HTREEITEM item, BOOL check)

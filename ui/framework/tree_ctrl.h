@@ -19,10 +19,6 @@ public:
     HTREEITEM GetNextItem(HTREEITEM item, UINT code) const;
     HTREEITEM GetRootItem() const { return GetNextItem(nullptr, TVGN_ROOT); }
     HTREEITEM GetNextSiblingItem(HTREEITEM item) const { return GetNextItem(item, TVGN_NEXT); }
-    std::string GetItemText(HTREEITEM item) const;
-    // Sorts the children of `parent` (nullptr: the top-level items) by text,
-    // ignoring letter case; not recursive.
-    BOOL SortChildren(HTREEITEM parent);
 
     // Check boxes (TVS_CHECKBOXES): the state image 1 is the empty box, 2 the ticked one.
     BOOL SetCheck(HTREEITEM item, BOOL check = TRUE);
