@@ -169,7 +169,7 @@ TEST_F(MainDialogTest, MoveSelectedMovesWhatIsTickedAndLeavesTheRest)
         EXPECT_EQ(report.total, "6");
         EXPECT_EQ(report.moved, "3");
         EXPECT_EQ(report.left, "3");
-        EXPECT_EQ(report.destination, simulator.Root() + "\\gauges\\unused\\");
+        EXPECT_EQ(report.destination, simulator.Root() + "\\Gauges\\unused\\");
         WindowDriver::Click(report.window, IDOK);
 
         EXPECT_TRUE(WaitForLines(dialog, {"[ ] cessna.gau (Used By: c172)", "[ ] magnetic_compass.gau (Used By: c172)",

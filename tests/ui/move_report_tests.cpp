@@ -85,7 +85,7 @@ TEST_F(MoveReportTest, ACompletedPassReportsTheCountsAndTheDestinationOverTheDis
         EXPECT_EQ(report.left, "4");
         EXPECT_EQ(std::stoi(report.moved), std::stoi(report.total) - std::stoi(report.left));
         // One trailing backslash of the folder is dropped; the destination keeps its own.
-        EXPECT_EQ(report.destination, simulator.Root() + "\\gauges\\unused\\");
+        EXPECT_EQ(report.destination, simulator.Root() + "\\Gauges\\unused\\");
         EXPECT_EQ(simulator.NamesIn("Gauges/unused"), (Lines{"my gauge.gau", "unused_one.gau"}));
 
         EXPECT_EQ(::GetWindow(report.window, GW_OWNER), dialog);

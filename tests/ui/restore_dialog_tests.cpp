@@ -72,7 +72,7 @@ TEST_F(RestoreDialogTest, BringsBackTheGaugesPanelsUseAndRefillsTheList)
         EXPECT_EQ(WindowDriver::Text(::GetDlgItem(report, IDC_TOTAL)), "3");
         EXPECT_EQ(WindowDriver::Text(::GetDlgItem(report, IDC_MOVED)), "2");
         EXPECT_EQ(WindowDriver::Text(::GetDlgItem(report, IDC_LEFT)), "1");
-        EXPECT_EQ(WindowDriver::Text(::GetDlgItem(report, IDC_DESTINATION)), simulator.Root() + "\\gauges\\");
+        EXPECT_EQ(WindowDriver::Text(::GetDlgItem(report, IDC_DESTINATION)), simulator.Root() + "\\Gauges\\");
         WindowDriver::Click(report, IDOK);
         ASSERT_TRUE(driver.WaitUntilGone("Restoring Completed"));
         EXPECT_EQ(WindowDriver::TreeLines(RestoreTree(restore)), Lines{"[ ] my gauge.gau (Used By: )"});

@@ -42,7 +42,9 @@ TEST_F(TreeGaugeListTest, ShowsTheRecordsLabelsAndKeepsThemAcrossADeletion)
     GaugeList::Entry zulu = list.Append({"zulu.gau", ""});
     list.SetChecked(zulu, true);
     std::vector<char> text(20000);
-    TVITEMA item = {TVIF_HANDLE | TVIF_TEXT, static_cast<HTREEITEM>(bravo)};
+    TVITEMA item = {};
+    item.mask = TVIF_HANDLE | TVIF_TEXT;
+    item.hItem = static_cast<HTREEITEM>(bravo);
     item.pszText = text.data();
     item.cchTextMax = static_cast<int>(text.size());
     tree.SendMessage(TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
