@@ -2,7 +2,6 @@
 
 #include "console_owner_window.h"
 #include "console_streams.h"
-#include "core/file_error_report.h"
 #include "core/file_system.h"
 #include "core/messages.h"
 #include "core/missing_gauge_check.h"

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "core/gauge_list.h"
 #include "core/text_case.h"
 
 #ifdef _WIN32
@@ -62,6 +63,19 @@ std::string ConsoleText(const std::string& nameText)
 bool AllOutputWritten(std::FILE* stream)
 {
     return std::fflush(stream) == 0 && !std::ferror(stream);
+}
+
+void PrintGaugeList(const GaugeList& list, std::FILE* output)
+{
+    // A line is handed over whole: the Windows build's printf writes a
+    // character at a time, each a call into the C library under its lock.
+    std::string line;
+    for (GaugeList::Entry entry = list.First(); entry; entry = list.Next(entry)) {
+        line.assign(list.IsChecked(entry) ? "[x] " : "[ ] ");
+        line.append(ConsoleText(FormatGaugeLabel(list.Record(entry))).c_str());  // up to a NUL, as printf would
+        line += '\n';
+        std::fwrite(line.data(), 1, line.size(), output);
+    }
 }
 
 }  // namespace dalvorn

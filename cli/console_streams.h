@@ -5,6 +5,8 @@
 
 namespace dalvorn {
 
+class GaugeList;
+
 // Makes standard output and error write "\n" as it is on every platform, so
 // the Windows build prints byte for byte what the Linux build prints, and
 // buffers standard output when it is not a console.
@@ -18,5 +20,9 @@ std::string ConsoleText(const std::string& nameText);
 // Flushes the stream; false when anything written to it was lost (a full
 // disk, a closed stream), with errno telling why when it is known.
 bool AllOutputWritten(std::FILE* stream);
+
+// One line per entry in list order: "[x] label" when ticked, "[ ] label"
+// when not.
+void PrintGaugeList(const GaugeList& list, std::FILE* output);
 
 }  // namespace dalvorn

@@ -1,12 +1,12 @@
 #include "commands.h"
 
 #include "console_owner_window.h"
+#include "console_streams.h"
 #include "core/file_system.h"
 #include "core/folder_scan.h"
 #include "core/gauge_mover.h"
 #include "core/gauge_usage_table.h"
 #include "core/memory_gauge_list.h"
-#include "gauge_list_output.h"
 
 namespace dalvorn {
 

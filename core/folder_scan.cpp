@@ -2,7 +2,6 @@
 
 #include <set>
 
-#include "file_error_report.h"
 #include "file_system.h"
 #include "gauge_list.h"
 #include "gauge_usage_table.h"

@@ -1,6 +1,5 @@
 #include "gauge_restorer.h"
 
-#include "file_error_report.h"
 #include "file_system.h"
 #include "folder_scan.h"
 #include "gauge_list.h"

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "file_system.h"
+
 namespace dalvorn {
 
 class OwnerWindow {
@@ -35,5 +37,12 @@ public:
 private:
     OwnerWindow& owner_;
 };
+
+// Shows "Cannot read PATH: CAUSE" under the caption of the command the
+// error ended, the same whichever front end runs it.
+inline void ShowFileError(OwnerWindow& owner, const FileException& error, const std::string& caption)
+{
+    owner.ShowError("Cannot read " + error.Path() + ": " + error.Cause(), caption);
+}
 
 }  // namespace dalvorn

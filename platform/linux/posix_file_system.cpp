@@ -11,6 +11,7 @@
 #include "core/text_encoding.h"
 #include "folder_listing.h"
 #include "name_order.h"
+#include "platform/native_file_system.h"
 #include "posix_readable_file.h"
 
 namespace dalvorn {
@@ -96,6 +97,11 @@ std::optional<FolderIdentity> PosixFileSystem::IdentifyFolder(const std::string&
     if (!diskPath || *diskPath == path)
         return std::nullopt;
     return IdentityOf(*diskPath);
+}
+
+std::unique_ptr<FileSystem> CreateNativeFileSystem()
+{
+    return std::make_unique<PosixFileSystem>();
 }
 
 }  // namespace dalvorn

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 
-#include "registry_key.h"
 #include "registry_string_value.h"
 
 namespace dalvorn {
@@ -13,6 +12,29 @@ namespace {
 
 const char kSimulatorKey[] = "SOFTWARE\\Microsoft\\Microsoft Games\\Flight Simulator\\8.0";
 const char kFolderValue[] = "EXE Path";
+
+// An open registry key, closed when it goes out of scope.
+class RegistryKey {
+public:
+    RegistryKey(HKEY parent, const char* subKey, REGSAM access)
+    {
+        if (RegOpenKeyExA(parent, subKey, 0, access, &handle_) != ERROR_SUCCESS)
+            handle_ = nullptr;
+    }
+    ~RegistryKey()
+    {
+        if (handle_ != nullptr)
+            RegCloseKey(handle_);
+    }
+    RegistryKey(const RegistryKey&) = delete;
+    RegistryKey& operator=(const RegistryKey&) = delete;
+
+    bool IsOpen() const { return handle_ != nullptr; }
+    HKEY Handle() const { return handle_; }
+
+private:
+    HKEY handle_ = nullptr;
+};
 
 }  // namespace
 

@@ -1,9 +1,8 @@
-#include "wide_folder_listing.h"
-
 #include <windows.h>
 
 #include "wide_text.h"
 #include "win32_error_text.h"
+#include "win32_file_system.h"
 #include "win32_handle.h"
 
 namespace dalvorn {
@@ -52,7 +51,10 @@ bool MeansNothingThere(DWORD error)
 
 }  // namespace
 
-void ListWideFolder(const std::string& folder, const FileSystem::EntryVisitor& visit)
+// Listed through the wide functions, so that each name can be checked to
+// convert back from the ANSI code page to the characters on disk. A search
+// path beyond MAX_PATH raises FileException, as FindFirstFileA would fail.
+void Win32FileSystem::Enumerate(const std::string& folder, const EntryVisitor& visit) const
 {
     const std::wstring wideFolder = WideFromCodePage(CP_ACP, folder);
     const std::wstring search = wideFolder + L"\\*.*";

@@ -3,7 +3,6 @@
 #include <windows.h>
 
 #include "platform/native_file_system.h"
-#include "wide_folder_listing.h"
 #include "win32_error_text.h"
 #include "win32_handle.h"
 #include "win32_readable_file.h"
@@ -19,11 +18,6 @@ bool RunsUnderWine()
 bool Win32FileSystem::Exists(const std::string& path) const
 {
     return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
-void Win32FileSystem::Enumerate(const std::string& folder, const EntryVisitor& visit) const
-{
-    ListWideFolder(folder, visit);
 }
 
 void Win32FileSystem::CreateFolder(const std::string& path)

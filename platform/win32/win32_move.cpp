@@ -18,6 +18,7 @@ namespace {
 
 const DWORD kNotRegular = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE | FILE_ATTRIBUTE_REPARSE_POINT;
 const int kCopyNames = 100;
+const DWORD kLongestPath = 32768;
 
 // A drive path the system takes unchanged after the long-path prefix: no
 // forward slashes, no doubled separators, no "." or ".." components.
@@ -47,16 +48,10 @@ std::wstring ResolvedPath(const std::wstring& path)
     FileHandle entry(OpenForQuery(path.c_str(), FILE_FLAG_OPEN_REPARSE_POINT));
     if (!query || !entry.IsValid() || GetFileType(entry.Get()) != FILE_TYPE_DISK)
         return std::wstring();
-    std::wstring resolved(MAX_PATH, L'\0');
-    for (int attempt = 0; attempt < 2; ++attempt) {
-        const DWORD length = query(entry.Get(), &resolved[0], static_cast<DWORD>(resolved.size()), 0);
-        if (length < resolved.size()) {
-            resolved.resize(length);
-            return resolved;
-        }
-        resolved.resize(length + 1);
-    }
-    return std::wstring();
+    std::wstring resolved(kLongestPath, L'\0');
+    const DWORD length = query(entry.Get(), &resolved[0], kLongestPath, 0);
+    resolved.resize(length < kLongestPath ? length : 0);
+    return resolved;
 }
 
 std::wstring UpperCase(std::wstring text)

@@ -50,11 +50,6 @@ bool CCmdTarget::HasCommandHandler(UINT id) const
     return FindEntry(MessageKind::Command, WM_COMMAND, id, 0) != nullptr;
 }
 
-bool CCmdTarget::HasUpdateHandler(UINT id) const
-{
-    return FindEntry(MessageKind::UpdateCommand, 0, id, 0) != nullptr;
-}
-
 bool CCmdTarget::RunUpdateHandler(UINT id, CCmdUI& ui)
 {
     const MessageMapEntry* entry = FindEntry(MessageKind::UpdateCommand, 0, id, 0);

@@ -12,7 +12,6 @@ public:
     bool OnCmdMsg(UINT id, UINT code, LPARAM lParam, LRESULT& result);
 
     bool HasCommandHandler(UINT id) const;
-    bool HasUpdateHandler(UINT id) const;
     // Runs the update handler of `id` with `ui`; false when there is none.
     bool RunUpdateHandler(UINT id, CCmdUI& ui);
 

@@ -10,7 +10,12 @@ public:
     // Enables or disables the control; a control that loses its enabled
     // state while it has the focus first passes the focus on, so the
     // keyboard keeps working.
-    void Enable(BOOL on = TRUE);
+    void Enable(BOOL on = TRUE)
+    {
+        if (!on && ::GetFocus() == m_control)
+            ::SendMessageA(::GetParent(m_control), WM_NEXTDLGCTL, 0, FALSE);
+        ::EnableWindow(m_control, on);
+    }
 
     const UINT m_nID;
 

@@ -2,6 +2,11 @@
 
 namespace dalvorn {
 
+FileException::FileException(std::string path, std::string cause)
+    : std::runtime_error(path + ": " + cause), path_(std::move(path)), cause_(std::move(cause))
+{
+}
+
 std::string DescribeMoveFailure(const MoveOutcome& outcome)
 {
     switch (outcome.status) {
