@@ -84,9 +84,9 @@ std::unique_ptr<ReadableFile> PosixFileSystem::OpenForReading(const std::string&
 {
     // The exact spelling is tried first; only when nothing is there is the
     // path looked up without regard to case.
-    if (std::unique_ptr<ReadableFile> file = PosixReadableFile::OpenIfPresent(path))
+    if (std::unique_ptr<ReadableFile> file = OpenRegularFile(path, path, true))
         return file;
-    return std::make_unique<PosixReadableFile>(ExistingSpelling(path), path);
+    return OpenRegularFile(ExistingSpelling(path), path);
 }
 
 std::optional<FolderIdentity> PosixFileSystem::IdentifyFolder(const std::string& path) const

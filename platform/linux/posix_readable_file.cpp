@@ -8,103 +8,68 @@
 #include <cerrno>
 #include <system_error>
 
+#include "file_descriptor.h"
+
 namespace dalvorn {
 
 namespace {
-
-const char kNotRegularFile[] = "Not a regular file";
 
 // File systems whose "regular" files are windows into the kernel: reading
 // one may wait for ever (/proc/kmsg) or take what it reads from others.
 bool IsKernelFileSystem(int descriptor)
 {
-    const long kProc = 0x9fa0;
-    const long kSysfs = 0x62656572;
-    const long kDebugfs = 0x64626720;
-    const long kTracefs = 0x74726163;
-    const long kSecurityfs = 0x73636673;
+    const long kKernelFileSystems[] = {0x9fa0, 0x62656572, 0x64626720, 0x74726163, 0x73636673};
     struct statfs status;
     if (fstatfs(descriptor, &status) != 0)
         return false;
-    const long type = static_cast<long>(status.f_type);
-    return type == kProc || type == kSysfs || type == kDebugfs || type == kTracefs || type == kSecurityfs;
+    for (const long type : kKernelFileSystems)
+        if (static_cast<long>(status.f_type) == type)
+            return true;
+    return false;
 }
 
-std::string ErrorText(int error)
-{
-    return std::generic_category().message(error);
-}
+class PosixReadableFile : public ReadableFile {
+public:
+    PosixReadableFile(FileDescriptor file, std::string path) : file_(std::move(file)), path_(std::move(path)) {}
+
+    std::size_t Read(char* buffer, std::size_t capacity) override
+    {
+        for (;;) {
+            const ssize_t count = read(file_.Get(), buffer, capacity);
+            if (count >= 0)
+                return static_cast<std::size_t>(count);
+            if (errno != EINTR)
+                throw FileException(path_, std::generic_category().message(errno));
+        }
+    }
+
+private:
+    FileDescriptor file_;
+    std::string path_;
+};
 
 }  // namespace
 
-PosixReadableFile::OpenResult PosixReadableFile::OpenDescriptor(const std::string& path)
+std::unique_ptr<ReadableFile> OpenRegularFile(const std::string& diskPath, const std::string& reportedPath,
+                                              bool missingGivesNull)
 {
     // O_NONBLOCK keeps a named pipe in the way from blocking the open; on a
-    // regular file it changes nothing, and a file that still would make a
-    // read wait fails with EAGAIN instead.
-    int descriptor;
+    // regular file it changes nothing.
+    FileDescriptor file;
     do
-        descriptor = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    while (descriptor < 0 && errno == EINTR);
-    return {descriptor, descriptor < 0 ? errno : 0};
-}
-
-std::unique_ptr<PosixReadableFile> PosixReadableFile::OpenIfPresent(const std::string& path)
-{
-    const OpenResult opened = OpenDescriptor(path);
-    if (opened.descriptor < 0 && (opened.error == ENOENT || opened.error == ENOTDIR))
-        return nullptr;
-    return std::unique_ptr<PosixReadableFile>(new PosixReadableFile(opened, path));
-}
-
-PosixReadableFile::PosixReadableFile(const std::string& diskPath, std::string reportedPath)
-    : PosixReadableFile(OpenDescriptor(diskPath), std::move(reportedPath))
-{
-}
-
-PosixReadableFile::PosixReadableFile(OpenResult opened, std::string reportedPath)
-    : path_(std::move(reportedPath)), descriptor_(opened.descriptor)
-{
-    if (descriptor_ < 0)
-        Fail(opened.error);
-    try {
-        RequireRegularFile();
-    } catch (...) {
-        close(descriptor_);
-        throw;
-    }
-}
-
-PosixReadableFile::~PosixReadableFile()
-{
-    close(descriptor_);
-}
-
-std::size_t PosixReadableFile::Read(char* buffer, std::size_t capacity)
-{
-    for (;;) {
-        const ssize_t count = read(descriptor_, buffer, capacity);
-        if (count >= 0)
-            return static_cast<std::size_t>(count);
-        if (errno != EINTR)
-            Fail(errno);
-    }
-}
-
-void PosixReadableFile::Fail(int error) const
-{
-    throw FileException(path_, ErrorText(error));
-}
-
-void PosixReadableFile::RequireRegularFile() const
-{
+        file = FileDescriptor(open(diskPath.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    while (!file.IsOpen() && errno == EINTR);
     struct stat status;
-    if (fstat(descriptor_, &status) != 0)
-        Fail(errno);
-    if (S_ISDIR(status.st_mode))
-        Fail(EISDIR);
-    if (!S_ISREG(status.st_mode) || IsKernelFileSystem(descriptor_))
-        throw FileException(path_, kNotRegularFile);
+    int error = file.IsOpen() ? (fstat(file.Get(), &status) == 0 ? 0 : errno) : errno;
+    if (missingGivesNull && (error == ENOENT || error == ENOTDIR))
+        return nullptr;
+    if (!error && S_ISDIR(status.st_mode))
+        error = EISDIR;
+    if (error)
+        throw FileException(reportedPath, std::generic_category().message(error));
+    if (!S_ISREG(status.st_mode) || IsKernelFileSystem(file.Get()))
+        throw FileException(reportedPath, "Not a regular file");
+    return std::make_unique<PosixReadableFile>(std::move(file), reportedPath);
 }
 
 }  // namespace dalvorn

@@ -7,38 +7,12 @@
 
 namespace dalvorn {
 
-// A regular file open for reading; its descriptor is closed with the object.
-class PosixReadableFile : public ReadableFile {
-public:
-    // Opens the file at `diskPath`; errors name `reportedPath`, the path as
-    // the caller wrote it. Throws FileException when the file cannot be
-    // opened or is not a regular file (a folder, a device, a pipe).
-    PosixReadableFile(const std::string& diskPath, std::string reportedPath);
-    ~PosixReadableFile() override;
-
-    // Opens the file at `path` as spelt; nullptr when nothing is there (so
-    // the caller may look the path up another way). Throws FileException
-    // naming `path` when something is there but cannot be read.
-    static std::unique_ptr<PosixReadableFile> OpenIfPresent(const std::string& path);
-
-    PosixReadableFile(const PosixReadableFile&) = delete;
-    PosixReadableFile& operator=(const PosixReadableFile&) = delete;
-
-    std::size_t Read(char* buffer, std::size_t capacity) override;
-
-private:
-    struct OpenResult {
-        int descriptor;
-        int error;
-    };
-    static OpenResult OpenDescriptor(const std::string& path);
-    PosixReadableFile(OpenResult opened, std::string reportedPath);
-
-    [[noreturn]] void Fail(int error) const;
-    void RequireRegularFile() const;
-
-    std::string path_;
-    int descriptor_ = -1;
-};
+// The regular file at `diskPath` open for reading, closed with the object.
+// Throws FileException naming `reportedPath` (the path as the caller wrote
+// it) when it cannot be opened or is no regular file (a folder, a device, a
+// pipe, a window into the kernel); gives nullptr instead when nothing is
+// there and `missingGivesNull`, so the caller may look it up another way.
+std::unique_ptr<ReadableFile> OpenRegularFile(const std::string& diskPath, const std::string& reportedPath,
+                                              bool missingGivesNull = false);
 
 }  // namespace dalvorn

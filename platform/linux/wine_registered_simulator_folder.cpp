@@ -39,10 +39,10 @@ bool IsUsableFolder(const std::string& path)
 std::optional<std::string> ReadWholeFile(const std::string& path)
 {
     try {
-        PosixReadableFile file(path, path);
+        const std::unique_ptr<ReadableFile> file = OpenRegularFile(path, path);
         std::string text;
         char buffer[65536];
-        while (const std::size_t count = file.Read(buffer, sizeof(buffer)))
+        while (const std::size_t count = file->Read(buffer, sizeof(buffer)))
             text.append(buffer, count);
         return text;
     } catch (const FileException&) {
