@@ -134,6 +134,10 @@ public:
     // Opens an existing file for reading without sharing; throws FileException.
     virtual std::unique_ptr<ReadableFile> OpenForReading(const std::string& path) const = 0;
 
+    // The path with its names spelt as they are on disk, to show it; as
+    // given where that cannot be told.
+    virtual std::string SpellingOnDisk(const std::string& path) const = 0;
+
     // The folder's identity, or nothing when it cannot be determined.
     virtual std::optional<FolderIdentity> IdentifyFolder(const std::string& path) const = 0;
 };

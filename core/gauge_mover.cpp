@@ -69,8 +69,7 @@ void MoveSelectedGauges(FileSystem& fileSystem, OwnerWindow& owner, const std::s
         return;
     }
     owner.ShowMoveReport(std::to_string(total), std::to_string(left), std::to_string(total - left),
-                         PathAsOnDisk(fileSystem, folder, {kGaugeFolderName, kUnusedFolderName}) +
-                             fileSystem.Separator());
+                         fileSystem.SpellingOnDisk(unusedFolder) + fileSystem.Separator());
 }
 
 }  // namespace dalvorn

@@ -49,7 +49,7 @@ std::size_t RestoreSelectedGauges(FileSystem& fileSystem, OwnerWindow& owner, co
         owner.ShowError(FailedPassText(kRestoreFailed, *failure, kRestoredCountLabel, total - left), kRestoreCaption);
     else
         owner.ShowRestoreReport(std::to_string(total), std::to_string(left), std::to_string(total - left),
-                                PathAsOnDisk(fileSystem, folder, {kGaugeFolderName}) + fileSystem.Separator());
+                                fileSystem.SpellingOnDisk(gaugesFolder) + fileSystem.Separator());
     return total - left;
 }
 

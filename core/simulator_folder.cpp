@@ -26,26 +26,6 @@ std::string JoinPath(const FileSystem& fileSystem, const std::string& folder, co
     return path;
 }
 
-std::string PathAsOnDisk(const FileSystem& fileSystem, const std::string& folder,
-                         std::initializer_list<const char*> names)
-{
-    std::string path = folder;
-    for (const std::string name : names) {
-        const std::string key = fileSystem.Names().LowerCase(name);
-        std::string spelling = name;
-        bool exact = false;
-        fileSystem.Enumerate(path, [&](const DirectoryEntry& entry) {
-            if (!exact && entry.nameIsExact && fileSystem.Names().LowerCase(entry.name) == key) {
-                exact = entry.name == name;
-                if (exact || spelling == name)
-                    spelling = entry.name;
-            }
-        });
-        path = JoinPath(fileSystem, path, spelling);
-    }
-    return path;
-}
-
 bool HasGaugeExtension(const std::string& name)
 {
     static const std::string_view kExtension = ".gau";

@@ -1,7 +1,6 @@
 #pragma once
 // The simulator folder as typed, and the paths built beneath it.
 
-#include <initializer_list>
 #include <string>
 
 namespace dalvorn {
@@ -21,11 +20,6 @@ std::string SimulatorFolderFromText(const FileSystem& fileSystem, const std::str
 
 // `folder` + separator + `name`.
 std::string JoinPath(const FileSystem& fileSystem, const std::string& folder, const std::string& name);
-
-// `folder` followed by the names, each spelt as its folder lists it (the
-// name as given where nothing is listed by it), to show the user.
-std::string PathAsOnDisk(const FileSystem& fileSystem, const std::string& folder,
-                         std::initializer_list<const char*> names);
 
 // True when a name found by "*.gau" really has the extension ".gau" in any
 // letter case (and was not matched only through a short alias).

@@ -32,9 +32,28 @@ DirectoryEntry EntryOf(int folderDescriptor, const dirent& entry)
     return result;
 }
 
-bool NamePrecedes(const DirectoryEntry& left, const DirectoryEntry& right)
+// In the order of CompareNamesIgnoringCase, each name upper-cased once
+// rather than in every comparison.
+void SortInFolderOrder(std::vector<DirectoryEntry>& entries)
 {
-    return CompareNamesIgnoringCase(left.name, right.name) < 0;
+    std::vector<std::string> keys;
+    std::vector<std::size_t> order;
+    keys.reserve(entries.size());
+    for (const DirectoryEntry& entry : entries) {
+        order.push_back(keys.size());
+        keys.push_back(entry.name);
+        for (char& c : keys.back())
+            c = AsciiUpper(c);
+    }
+    std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+        const int compared = keys[a].compare(keys[b]);
+        return compared != 0 ? compared < 0 : entries[a].name < entries[b].name;
+    });
+    std::vector<DirectoryEntry> sorted;
+    sorted.reserve(entries.size());
+    for (const std::size_t index : order)
+        sorted.push_back(std::move(entries[index]));
+    entries = std::move(sorted);
 }
 
 }  // namespace
@@ -56,8 +75,8 @@ std::optional<std::vector<DirectoryEntry>> ListFolder(const std::string& folder)
     }
     if (directory.Error() != 0)
         throw FileException(folder, std::generic_category().message(directory.Error()));
-    std::sort(dots.begin(), dots.end(), NamePrecedes);
-    std::sort(entries.begin(), entries.end(), NamePrecedes);
+    SortInFolderOrder(dots);
+    SortInFolderOrder(entries);
     entries.insert(entries.begin(), std::make_move_iterator(dots.begin()), std::make_move_iterator(dots.end()));
     return entries;
 }

@@ -38,12 +38,13 @@ public:
     bool EndsWithSeparator(const std::string& text) const override { return !text.empty() && text.back() == '/'; }
 };
 
+const PosixNaming kNaming;
+
 }  // namespace
 
 const Naming& PosixFileSystem::Names() const
 {
-    static const PosixNaming naming;
-    return naming;
+    return kNaming;
 }
 
 bool PosixFileSystem::Exists(const std::string& path) const
@@ -87,6 +88,11 @@ std::unique_ptr<ReadableFile> PosixFileSystem::OpenForReading(const std::string&
     if (std::unique_ptr<ReadableFile> file = OpenRegularFile(path, path, true))
         return file;
     return OpenRegularFile(ExistingSpelling(path), path);
+}
+
+std::string PosixFileSystem::SpellingOnDisk(const std::string& path) const
+{
+    return ExistingSpelling(path);
 }
 
 std::optional<FolderIdentity> PosixFileSystem::IdentifyFolder(const std::string& path) const

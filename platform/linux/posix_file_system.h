@@ -17,6 +17,7 @@ public:
     void CreateFolder(const std::string& path) override;
     MoveOutcome MoveRegularFile(const std::string& from, const std::string& to) override;
     std::unique_ptr<ReadableFile> OpenForReading(const std::string& path) const override;
+    std::string SpellingOnDisk(const std::string& path) const override;
     std::optional<FolderIdentity> IdentifyFolder(const std::string& path) const override;
 };
 

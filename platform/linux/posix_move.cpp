@@ -106,32 +106,39 @@ MoveOutcome MoveAcrossVolumes(const std::string& from, const std::string& to)
     return MoveOutcome::Done();
 }
 
-MoveOutcome MoveWithoutReplacing(const std::string& from, const std::string& to)
+// Where the destination folder is spelt on disk in another letter case, the
+// rename fails as if it were missing, and is tried again through its spelling.
+MoveOutcome RenameOrCopy(const std::string& from, const std::string& to)
 {
-    struct stat status;
-    if (lstat(from.c_str(), &status) != 0)
-        return OutcomeOf(errno);
-    if (!S_ISREG(status.st_mode))
-        return MoveOutcome::Refused(MoveOutcome::Status::NotRegularFile);
     if (RenameWithoutReplacing(from, to))
         return MoveOutcome::Done();
     if (errno == EXDEV)
         return MoveAcrossVolumes(from, to);
-    return OutcomeOf(errno);
+    if (errno != ENOENT)
+        return OutcomeOf(errno);
+    const std::optional<PathParts> target = ResolveParentIgnoringCase(to);
+    if (!target)
+        return MoveOutcome::FailedBecause("the destination folder does not exist");
+    const std::string spelt = AppendComponent(target->folder, target->name);
+    return spelt == to ? OutcomeOf(ENOENT) : RenameOrCopy(from, spelt);
 }
 
 }  // namespace
 
-// A name that is no UTF-8 keeps its bytes: its key only reads it as
-// Windows-1252.
+// The paths are tried as spelt first, as nearly always they are. A name that
+// is no UTF-8 keeps its bytes: its key only reads it as Windows-1252.
 MoveOutcome PosixFileSystem::MoveRegularFile(const std::string& from, const std::string& to)
 {
-    const std::optional<PathParts> target = ResolveParentIgnoringCase(to);
-    if (!target)
-        return MoveOutcome::FailedBecause("the destination folder does not exist");
-    const std::string source = ExistingSpelling(from);
+    std::string source = from;
+    struct stat status;
+    if (lstat(source.c_str(), &status) != 0 &&
+        (errno != ENOENT || lstat((source = ExistingSpelling(from)).c_str(), &status) != 0))
+        return OutcomeOf(errno);
+    if (!S_ISREG(status.st_mode))
+        return MoveOutcome::Refused(MoveOutcome::Status::NotRegularFile);
+    const std::size_t separator = to.rfind('/');
     const std::string sourceName = source.substr(source.rfind('/') + 1);
-    return MoveWithoutReplacing(source, AppendComponent(target->folder, IsValidUtf8(sourceName) ? target->name : sourceName));
+    return RenameOrCopy(source, IsValidUtf8(sourceName) ? to : to.substr(0, separator + 1) + sourceName);
 }
 
 }  // namespace dalvorn

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "platform/native_file_system.h"
+#include "wide_text.h"
 #include "win32_error_text.h"
 #include "win32_handle.h"
 #include "win32_readable_file.h"
@@ -28,6 +29,17 @@ void Win32FileSystem::CreateFolder(const std::string& path)
 std::unique_ptr<ReadableFile> Win32FileSystem::OpenForReading(const std::string& path) const
 {
     return std::make_unique<Win32ReadableFile>(path);
+}
+
+std::string Win32FileSystem::SpellingOnDisk(const std::string& path) const
+{
+    const std::wstring wide = WideFromCodePage(CP_ACP, path);
+    std::wstring spelt(wide.size() + MAX_PATH, L'\0');
+    const DWORD length = GetLongPathNameW(wide.c_str(), &spelt[0], static_cast<DWORD>(spelt.size()));
+    if (length == 0 || length >= spelt.size())
+        return path;
+    spelt.resize(length);
+    return CodePageFromWide(CP_ACP, spelt);
 }
 
 std::optional<FolderIdentity> Win32FileSystem::IdentifyFolder(const std::string& path) const

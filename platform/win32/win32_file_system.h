@@ -15,6 +15,7 @@ public:
     bool ConfirmsRegularFile(const std::string& path) const override;
     MoveOutcome MoveRegularFile(const std::string& from, const std::string& to) override;
     std::unique_ptr<ReadableFile> OpenForReading(const std::string& path) const override;
+    std::string SpellingOnDisk(const std::string& path) const override;
     std::optional<FolderIdentity> IdentifyFolder(const std::string& path) const override;
 };
 

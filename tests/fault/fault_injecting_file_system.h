@@ -42,6 +42,7 @@ public:
     bool ConfirmsRegularFile(const std::string& path) const override { return real_.ConfirmsRegularFile(path); }
     MoveOutcome MoveRegularFile(const std::string& from, const std::string& to) override;
     std::unique_ptr<ReadableFile> OpenForReading(const std::string& path) const override;
+    std::string SpellingOnDisk(const std::string& path) const override { return real_.SpellingOnDisk(path); }
     std::optional<FolderIdentity> IdentifyFolder(const std::string& path) const override
     {
         return real_.IdentifyFolder(path);

@@ -40,6 +40,7 @@ public:
     {
         throw FileException(path, "not found");
     }
+    std::string SpellingOnDisk(const std::string& path) const override { return path; }
     std::optional<FolderIdentity> IdentifyFolder(const std::string&) const override { return std::nullopt; }
 };
 
