@@ -24,7 +24,7 @@ struct DirectoryEntry {
     // to a folder met elsewhere. False when in doubt.
     bool isPlainFolder = false;
     // A file holding data as far as the listing tells: no link, folder,
-    // device or pipe (ConfirmsRegularFile where the listing cannot tell).
+    // device or pipe (ConfirmedRegularFiles where the listing cannot tell).
     bool isRegularFile = false;
     // False when the platform could not report the name as it is on disk
     // (a character the code page lacks, or a look-alike put in its place),
@@ -115,10 +115,13 @@ public:
     // FileException naming it, so that no panel in it goes unseen.
     virtual void Enumerate(const std::string& folder, const EntryVisitor& visit) const = 0;
 
-    // True unless a second look at an entry its listing showed as a regular
-    // file finds a link, pipe or device there: a platform whose listing cannot
-    // tell them apart (Wine) looks at the entry itself.
-    virtual bool ConfirmsRegularFile(const std::string&) const { return true; }
+    // Of the names of entries the folder's listing showed as regular files,
+    // those that are: a platform whose listing cannot tell a link, pipe or
+    // device from a file (Wine) looks at each entry itself, once.
+    virtual std::vector<std::string> ConfirmedRegularFiles(const std::string&, std::vector<std::string> names) const
+    {
+        return names;
+    }
 
     // Creates a folder; the outcome is not reported.
     virtual void CreateFolder(const std::string& path) = 0;

@@ -122,17 +122,27 @@ private:
 // both exist, is left out: its move could take that entry instead.
 GaugeUsageTable GaugeInventory(const FileSystem& fileSystem, const std::string& gaugeFolder)
 {
-    std::set<std::string> gauges;
+    std::vector<std::string> listed;
     std::set<std::string> others;
     fileSystem.Enumerate(gaugeFolder, [&](const DirectoryEntry& entry) {
-        const bool gauge = IsGaugeFile(fileSystem, entry) &&
-                           fileSystem.ConfirmsRegularFile(JoinPath(fileSystem, gaugeFolder, entry.name));
-        (gauge ? gauges : others).insert(fileSystem.Names().LowerCase(entry.name));
+        if (IsGaugeFile(fileSystem, entry))
+            listed.push_back(entry.name);
+        else
+            others.insert(fileSystem.Names().LowerCase(entry.name));
     });
+    std::vector<std::string> confirmed = fileSystem.ConfirmedRegularFiles(gaugeFolder, listed);
+    if (confirmed.size() != listed.size()) {
+        const std::set<std::string> kept(confirmed.begin(), confirmed.end());
+        for (const std::string& name : listed)
+            if (kept.count(name) == 0)
+                others.insert(fileSystem.Names().LowerCase(name));
+    }
     GaugeUsageTable table;
-    for (const std::string& key : gauges)
+    for (const std::string& name : confirmed) {
+        const std::string key = fileSystem.Names().LowerCase(name);
         if (others.count(key) == 0)
             table.ResetGauge(key);
+    }
     return table;
 }
 

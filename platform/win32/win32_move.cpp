@@ -61,23 +61,25 @@ std::wstring UpperCase(std::wstring text)
     return text;
 }
 
-// Wine opens a Unix link (and a pipe) as what it leads to: the entry is
-// itself only when the system resolves it to its folder's resolved path
-// followed by its own name.
-bool IsReachedByItsOwnName(const std::wstring& path)
+// The resolved path of a folder, without a separator at its end.
+std::wstring ResolvedFolder(const std::wstring& folder)
 {
-    const std::size_t separator = path.find_last_of(L"\\/");
-    if (separator == std::wstring::npos)
-        return false;
-    const bool atRoot = separator == 0 || path[separator - 1] == L':';
-    std::wstring folder = ResolvedPath(path.substr(0, separator + (atRoot ? 1 : 0)));
+    std::wstring resolved = ResolvedPath(folder);
+    if (!resolved.empty() && resolved.back() == L'\\')
+        resolved.pop_back();
+    return resolved;
+}
+
+// Wine opens a Unix link (and a pipe) as what it leads to: the entry `name`
+// of a folder is itself only when the system resolves it to the folder's
+// resolved path followed by that name.
+bool IsReachedByItsOwnName(const std::wstring& resolvedFolder, const std::wstring& path, const std::wstring& name)
+{
     const std::wstring entry = ResolvedPath(path);
-    if (folder.empty() || entry.empty())
-        return false;
-    if (folder.back() != L'\\')
-        folder += L'\\';
-    return entry.size() == folder.size() + path.size() - separator - 1 && entry.compare(0, folder.size(), folder) == 0 &&
-           UpperCase(entry.substr(folder.size())) == UpperCase(path.substr(separator + 1));
+    const std::size_t folderLength = resolvedFolder.size();
+    return folderLength != 0 && entry.size() == folderLength + 1 + name.size() &&
+           entry.compare(0, folderLength, resolvedFolder) == 0 && entry[folderLength] == L'\\' &&
+           UpperCase(entry.substr(folderLength + 1)) == UpperCase(name);
 }
 
 // Looks at the entry itself, never what a link leads to.
@@ -87,7 +89,12 @@ MoveOutcome::Status StatusOfEntry(const std::wstring& path)
     if (attributes == INVALID_FILE_ATTRIBUTES)
         return GetLastError() == ERROR_FILE_NOT_FOUND ? MoveOutcome::Status::SourceMissing
                                                       : MoveOutcome::Status::NotRegularFile;
-    if ((attributes & kNotRegular) != 0 || (RunsUnderWine() && !IsReachedByItsOwnName(path)))
+    if ((attributes & kNotRegular) != 0)
+        return MoveOutcome::Status::NotRegularFile;
+    const std::size_t separator = path.find_last_of(L"\\/");
+    if (RunsUnderWine() && (separator == std::wstring::npos ||
+                            !IsReachedByItsOwnName(ResolvedFolder(path.substr(0, separator + 1)), path,
+                                                   path.substr(separator + 1))))
         return MoveOutcome::Status::NotRegularFile;
     return MoveOutcome::Status::Moved;
 }
@@ -200,9 +207,19 @@ MoveOutcome MoveAcrossVolumes(const std::wstring& source, const std::wstring& ta
 
 }  // namespace
 
-bool Win32FileSystem::ConfirmsRegularFile(const std::string& path) const
+std::vector<std::string> Win32FileSystem::ConfirmedRegularFiles(const std::string& folder,
+                                                                std::vector<std::string> names) const
 {
-    return !RunsUnderWine() || IsReachedByItsOwnName(SystemPath(path));
+    if (!RunsUnderWine())
+        return names;
+    const std::wstring resolvedFolder = ResolvedFolder(SystemPath(folder + '\\'));
+    std::vector<std::string> confirmed;
+    for (std::string& name : names) {
+        const std::wstring wideName = WideFromCodePage(CP_ACP, name);
+        if (IsReachedByItsOwnName(resolvedFolder, SystemPath(folder + '\\' + name), wideName))
+            confirmed.push_back(std::move(name));
+    }
+    return confirmed;
 }
 
 MoveOutcome Win32FileSystem::MoveRegularFile(const std::string& from, const std::string& to)

@@ -39,7 +39,11 @@ public:
     bool Exists(const std::string& path) const override { return real_.Exists(path); }
     void Enumerate(const std::string& folder, const EntryVisitor& visit) const override;
     void CreateFolder(const std::string& path) override;
-    bool ConfirmsRegularFile(const std::string& path) const override { return real_.ConfirmsRegularFile(path); }
+    std::vector<std::string> ConfirmedRegularFiles(const std::string& folder,
+                                                   std::vector<std::string> names) const override
+    {
+        return real_.ConfirmedRegularFiles(folder, std::move(names));
+    }
     MoveOutcome MoveRegularFile(const std::string& from, const std::string& to) override;
     std::unique_ptr<ReadableFile> OpenForReading(const std::string& path) const override;
     std::string SpellingOnDisk(const std::string& path) const override { return real_.SpellingOnDisk(path); }
