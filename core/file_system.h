@@ -60,6 +60,11 @@ public:
 struct FolderIdentity {
     unsigned long long volume = 0;
     unsigned long long index = 0;
+    // False where `volume` does not tell the host's file systems apart (under
+    // Wine, where one serial stands for every file system of a drive), so
+    // that two folders may share an identity: no folder may then be taken
+    // for another by it.
+    bool includesVolume = true;
     bool operator<(const FolderIdentity& other) const
     {
         return volume != other.volume ? volume < other.volume : index < other.index;

@@ -21,17 +21,6 @@ const char kRestoreMoveFailed[] = "the move failed";
 
 namespace {
 
-// Gauge key -> file name as found in the folder, in enumeration order.
-std::vector<std::pair<std::string, std::string>> ListGauges(const FileSystem& fileSystem, const std::string& folder)
-{
-    std::vector<std::pair<std::string, std::string>> gauges;
-    fileSystem.Enumerate(folder, "*.gau", [&](const DirectoryEntry& entry) {
-        if (IsGaugeFile(fileSystem, entry))
-            gauges.emplace_back(fileSystem.LowerCase(entry.name), entry.name);
-    });
-    return gauges;
-}
-
 std::vector<std::pair<std::string, std::string>> SelectRequested(
     const FileSystem& fileSystem, const std::vector<std::pair<std::string, std::string>>& available,
     const std::vector<std::string>& keys, RestoreResult& result)
@@ -128,7 +117,7 @@ RestoreResult RestoreGauges(FileSystem& fileSystem, const std::string& folderTex
         return result;
     }
     const std::string unusedFolder = JoinPath(fileSystem, gaugesFolder, "unused");
-    const auto selected = SelectRequested(fileSystem, ListGauges(fileSystem, unusedFolder), keys, result);
+    const auto selected = SelectRequested(fileSystem, ListGaugeFiles(fileSystem, unusedFolder), keys, result);
     if (selected.empty())
         return result;
     GaugePass pass(fileSystem, unusedFolder, gaugesFolder,

@@ -23,12 +23,16 @@ std::string JoinPath(const FileSystem& fileSystem, const std::string& folder, co
 // junction), so that a move from one into the other could not move anything.
 bool LeadToTheSameFolder(const FileSystem& fileSystem, const std::string& left, const std::string& right);
 
-// True when a name found by "*.gau" really has the extension ".gau" in any
-// letter case (and was not matched only through a short alias).
+// The extensions of the files that hold gauges: compiled ones, and XML
+// gauges packed in a cabinet. A gauge line's container loads NAME.gau, or
+// NAME.cab where there is no NAME.gau.
+inline constexpr const char* kGaugeExtensions[] = {".gau", ".cab"};
+
+// True when a name ends in one of the gauge extensions, in any letter case.
 bool HasGaugeExtension(const std::string& name);
 
 // True when a listed entry is a gauge file: a regular file with a plain name
-// ending in ".gau".
+// with a gauge extension. Folders (unpacked XML gauges) never are.
 bool IsGaugeFile(const FileSystem& fileSystem, const DirectoryEntry& entry);
 
 }  // namespace dalvorn

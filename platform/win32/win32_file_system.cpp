@@ -99,6 +99,16 @@ std::unique_ptr<ReadableFile> Win32FileSystem::OpenForReading(const std::string&
     return std::make_unique<Win32ReadableFile>(path);
 }
 
+namespace {
+
+bool RunsUnderWine()
+{
+    static const bool underWine = GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version") != nullptr;
+    return underWine;
+}
+
+}  // namespace
+
 std::optional<FolderIdentity> Win32FileSystem::IdentifyFolder(const std::string& path) const
 {
     FileHandle folder(OpenForQuery(path.c_str()));
@@ -108,6 +118,7 @@ std::optional<FolderIdentity> Win32FileSystem::IdentifyFolder(const std::string&
     FolderIdentity identity;
     identity.volume = information.dwVolumeSerialNumber;
     identity.index = (static_cast<unsigned long long>(information.nFileIndexHigh) << 32) | information.nFileIndexLow;
+    identity.includesVolume = !RunsUnderWine();
     return identity;
 }
 

@@ -218,7 +218,11 @@ TEST_F(ConsoleCommands, CheckListsWhatPanelsMissAndHowToRestoreIt)
 {
     tree.WriteFile("Gauges/unused/gone.gau", "g");
     tree.WriteFile("Gauges/unused/my moved.gau", "m");
-    const std::string restore = "To bring the moved gauges back: dalvorn-cli restore \"" + tree.Root() + "\" ";
+    tree.WriteFile("Gauges/unused/`touch x`.gau", "t");
+    tree.WriteFile("Gauges/unused/$home's.gau", "h");
+    const bool plainRoot = tree.Root().find_first_of(":\\ ") == std::string::npos;
+    const std::string restore = "To bring the moved gauges back: dalvorn-cli restore " +
+                                (plainRoot ? tree.Root() : "'" + tree.Root() + "'") + " ";
     struct Case {
         std::string panel;
         std::string output;
@@ -230,7 +234,11 @@ TEST_F(ConsoleCommands, CheckListsWhatPanelsMissAndHowToRestoreIt)
         {"gauge00=Zulu!x\ngauge01=my moved!y\ngauge02=gone!z\n",
          "moved   gone.gau (Needed By: c172)\nmoved   my moved.gau (Needed By: c172)\n"
          "missing zulu (Needed By: c172)\n" +
-             restore + "gone.gau \"my moved.gau\"\n",
+             restore + "gone.gau 'my moved.gau'\n",
+         3},
+        {"gauge00=`touch x`!x\ngauge01=$HOME's!y\n",
+         "moved   $home's.gau (Needed By: c172)\nmoved   `touch x`.gau (Needed By: c172)\n" + restore +
+             "'$home'\\''s.gau' '`touch x`.gau'\n",
          3},
     };
     for (const Case& c : cases) {
