@@ -72,6 +72,18 @@ TEST_F(ConsoleCommands, ScanPrintsTheListWithTicks)
     EXPECT_EQ(console.Output(), "[x] cessna.gau (Used By: )\n[ ] used.gau (Used By: c172)\n");
 }
 
+// Names written in Windows-1252 bytes (natively, names no UTF-8 reads;
+// under Windows, the code page's) print in UTF-8, gauges and aircraft alike.
+TEST_F(ConsoleCommands, ScanPrintsNamesInWindows1252InUtf8)
+{
+    tree.AddGauge("caf\xE9.gau");
+    tree.AddPanel("Fl\xFCgel", "gauge00=CAF\xC9,1\n");
+    CapturedConsole console;
+    EXPECT_EQ(RunScan(tree.Files(), tree.Root(), console.Streams()), 0);
+    EXPECT_EQ(console.Output(), "[ ] caf\xC3\xA9.gau (Used By: Fl\xC3\xBCgel)\n[x] cessna.gau (Used By: )\n"
+                                "[ ] used.gau (Used By: c172)\n");
+}
+
 TEST_F(ConsoleCommands, ScanOfAMissingFolderIsAnError)
 {
     CapturedConsole console;
