@@ -2,6 +2,7 @@
 
 #include <map>
 #include <optional>
+#include <unordered_map>
 #include <utility>
 
 #include "aircraft_panels.h"
@@ -25,24 +26,25 @@ public:
     void Note(const std::string& aircraft, const std::string& panelFolder, const std::string& name)
     {
         const std::string key = fileSystem_.LowerCase(name);
-        auto known = inGaugeFolder_.find(key);
-        if (known == inGaugeFolder_.end())
-            known = inGaugeFolder_.emplace(key, Locate(name)).first;
-        if (known->second.inGauges)
+        auto found = known_.find(key);
+        if (found == known_.end())
+            found = known_.emplace(key, Locate(name)).first;
+        Location& location = found->second;
+        if (location.inGauges)
             return;
-        if (!known->second.movedKey.empty())
-            return Record(ContainerState::Moved, known->second.movedKey, aircraft);
-        auto beside = besidePanel_.find({panelFolder, key});
-        if (beside == besidePanel_.end()) {
+        if (!location.movedKey.empty())
+            return Record(location, ContainerState::Moved, location.movedKey, aircraft);
+        auto beside = location.besideFolder.find(panelFolder);
+        if (beside == location.besideFolder.end()) {
             const auto below = ComponentsBelowFolder(panelFolder);
-            beside = besidePanel_.emplace(std::make_pair(panelFolder, key), below && HoldsContainer(*below, name)).first;
+            beside = location.besideFolder.emplace(panelFolder, below && HoldsContainer(*below, name)).first;
         }
-        Record(beside->second ? ContainerState::Local : ContainerState::Missing, key, aircraft);
+        Record(location, beside->second ? ContainerState::Local : ContainerState::Missing, key, aircraft);
     }
 
     void NoteMissingAlias(const std::string& aircraft, const std::string& alias)
     {
-        Record(ContainerState::Missing, alias, aircraft);
+        Record(known_[std::string(1, '\0') + alias], ContainerState::Missing, alias, aircraft);
     }
 
     std::vector<MissingContainer> Result() const
@@ -57,18 +59,20 @@ private:
     struct Location {
         bool inGauges = false;
         std::string movedKey;  // the key of the gauge in unused it names
+        std::map<std::string, bool> besideFolder;  // panel folder -> whether it holds the container
+        MissingContainer* entries[3] = {};          // in `missing_`, by state
     };
 
     Location Locate(const std::string& name) const
     {
         if (HoldsContainer({kGaugeFolderName}, name))
-            return {true, {}};
+            return {true, {}, {}, {}};
         const std::optional<std::string> topLevel = TopLevelGaugeName(fileSystem_, name);
         for (const char* extension : kGaugeExtensions) {
             const std::string gauge = topLevel ? *topLevel + extension : std::string();
             if (topLevel && IsPlainName(fileSystem_, gauge) &&
                 fileSystem_.Exists(PathBelow(fileSystem_, folder_, {kGaugeFolderName, "unused", gauge})))
-                return {false, fileSystem_.LowerCase(gauge)};
+                return {false, fileSystem_.LowerCase(gauge), {}, {}};
         }
         return {};
     }
@@ -97,20 +101,20 @@ private:
 
     // The walk reads all of one aircraft's panels before the next's, so an
     // aircraft already listed is the one listed last.
-    void Record(ContainerState state, const std::string& name, const std::string& aircraft)
+    void Record(Location& location, ContainerState state, const std::string& name, const std::string& aircraft)
     {
-        auto found = missing_.find({name, state});
-        if (found == missing_.end())
-            found = missing_.emplace(std::make_pair(name, state), MissingContainer{state, name, {}}).first;
-        std::vector<std::string>& neededBy = found->second.neededBy;
+        MissingContainer*& entry = location.entries[static_cast<int>(state)];
+        if (entry == nullptr)
+            entry = &missing_.emplace(std::make_pair(name, state), MissingContainer{state, name, {}}).first->second;
+        std::vector<std::string>& neededBy = entry->neededBy;
         if (neededBy.empty() || neededBy.back() != aircraft)
             neededBy.push_back(aircraft);
     }
 
     const FileSystem& fileSystem_;
     const std::string& folder_;
-    std::map<std::string, Location> inGaugeFolder_;
-    std::map<std::pair<std::string, std::string>, bool> besidePanel_;
+    // By key; an alias's after a NUL, which no key holds.
+    std::unordered_map<std::string, Location> known_;
     std::map<std::pair<std::string, ContainerState>, MissingContainer> missing_;
 };
 
