@@ -33,9 +33,15 @@ public:
     void FailListing(const std::string& folder) { unlistableFolder_ = real_.LowerCase(folder); }
 
     int MovesTried() const { return movesTried_; }
+    // How many times a path was looked up (Exists, IdentifyFolder).
+    int LookUps() const { return lookUps_; }
 
     char Separator() const override { return real_.Separator(); }
-    bool Exists(const std::string& path) const override { return real_.Exists(path); }
+    bool Exists(const std::string& path) const override
+    {
+        ++lookUps_;
+        return real_.Exists(path);
+    }
     void Enumerate(const std::string& folder, const std::string& pattern,
                    const EntryVisitor& visit) const override;
     void CreateFolder(const std::string& path) override;
@@ -44,6 +50,7 @@ public:
     std::unique_ptr<ReadableFile> OpenForReading(const std::string& path) const override;
     std::optional<FolderIdentity> IdentifyFolder(const std::string& path) const override
     {
+        ++lookUps_;
         return real_.IdentifyFolder(path);
     }
     void LowerCaseInPlace(std::string& text) const override { real_.LowerCaseInPlace(text); }
@@ -69,6 +76,7 @@ private:
     std::size_t failReadsAfter_ = static_cast<std::size_t>(-1);
     std::string unlistableFolder_;
     int movesTried_ = 0;
+    mutable int lookUps_ = 0;
 };
 
 }  // namespace dalvorn::test_support
