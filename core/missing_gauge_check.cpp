@@ -96,7 +96,15 @@ private:
         const std::string prefix = folder_ + fileSystem_.Separator();
         if (path.compare(0, prefix.size(), prefix) != 0)
             return std::nullopt;
-        return ResolvePanelPath(fileSystem_, {}, path.substr(prefix.size()));
+        // Split by hand: the folders walked need no plain names ("Con.Air").
+        PathComponents components(1);
+        for (const char c : path.substr(prefix.size())) {
+            if (c == fileSystem_.Separator())
+                components.emplace_back();
+            else
+                components.back() += c;
+        }
+        return components;
     }
 
     // The walk reads all of one aircraft's panels before the next's, so an
