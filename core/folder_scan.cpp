@@ -18,16 +18,21 @@ namespace dalvorn {
 namespace {
 
 // Adds the aircraft to the users of both files a container name can load:
-// NAME.gau, or NAME.cab where there is no NAME.gau.
+// NAME.gau, or NAME.cab where there is no NAME.gau. `key` is storage the
+// next name reuses.
 void AddUserOfContainer(const FileSystem& fileSystem, const std::string& name, const std::string& aircraft,
-                        GaugeUsageTable& table)
+                        GaugeUsageTable& table, std::string& key)
 {
-    const std::optional<std::string> topLevel = TopLevelGaugeName(fileSystem, name);
-    if (!topLevel)
+    if (std::none_of(name.begin(), name.end(), [](char c) { return c == '\\' || c == '/'; })) {
+        key.assign(name);
+    } else if (const std::optional<std::string> topLevel = TopLevelGaugeName(fileSystem, name)) {
+        key.assign(*topLevel);
+    } else {
         return;
-    std::string key = fileSystem.LowerCase(*topLevel);
+    }
+    fileSystem.LowerCaseInPlace(key);
     const std::size_t length = key.size();
-    for (const char* extension : kGaugeExtensions) {
+    for (const std::string_view extension : kGaugeExtensions) {
         key.resize(length);
         table.AddUser(key += extension, aircraft);
     }
@@ -58,8 +63,9 @@ GaugeUsageTable UsageOfGaugesIn(const FileSystem& fileSystem, const std::string&
     for (const auto& gauge : ListGaugeFiles(fileSystem, gaugeFolder))
         table.ResetGauge(gauge.first);
     PanelGaugeVisitor visit;
+    std::string key;
     visit.gauge = [&](const std::string& aircraft, const std::string&, const std::string& name) {
-        AddUserOfContainer(fileSystem, name, aircraft, table);
+        AddUserOfContainer(fileSystem, name, aircraft, table, key);
     };
     ForEachPanelGauge(fileSystem, folder, visit);
     return table;

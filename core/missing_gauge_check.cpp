@@ -68,8 +68,8 @@ private:
         if (HoldsContainer({kGaugeFolderName}, name))
             return {true, {}, {}, {}};
         const std::optional<std::string> topLevel = TopLevelGaugeName(fileSystem_, name);
-        for (const char* extension : kGaugeExtensions) {
-            const std::string gauge = topLevel ? *topLevel + extension : std::string();
+        for (const std::string_view extension : kGaugeExtensions) {
+            const std::string gauge = topLevel ? *topLevel + std::string(extension) : std::string();
             if (topLevel && IsPlainName(fileSystem_, gauge) &&
                 fileSystem_.Exists(PathBelow(fileSystem_, folder_, {kGaugeFolderName, "unused", gauge})))
                 return {false, fileSystem_.LowerCase(gauge), {}, {}};
@@ -83,8 +83,8 @@ private:
         if (!components || components->empty())
             return false;
         const std::string path = PathBelow(fileSystem_, folder_, *components);
-        for (const char* extension : kGaugeExtensions)
-            if (fileSystem_.Exists(path + extension))
+        for (const std::string_view extension : kGaugeExtensions)
+            if (fileSystem_.Exists(path + std::string(extension)))
                 return true;
         return fileSystem_.IdentifyFolder(path).has_value();
     }

@@ -46,13 +46,11 @@ void PanelDefinitions::Feed(std::string_view part)
 {
     if (ended_ || (decided_ && !held_))
         return;
-    if (const std::size_t nul = part.find('\0'); nul != std::string_view::npos) {
-        part = part.substr(0, nul);  // the line's text ends there, as a C string's
-        ended_ = true;
-    }
     if (!decided_) {
-        const std::size_t first = part.find_first_not_of(kBlanks);
-        if (first == std::string_view::npos)
+        std::size_t first = 0;
+        while (first < part.size() && (part[first] == ' ' || part[first] == '\t'))
+            ++first;
+        if (first == part.size())
             return;
         decided_ = true;
         held_ = part[first] == '[' || section_ != Section::Other;
@@ -60,6 +58,10 @@ void PanelDefinitions::Feed(std::string_view part)
     }
     if (!held_)
         return;
+    if (const std::size_t nul = part.find('\0'); nul != std::string_view::npos) {
+        part = part.substr(0, nul);  // the line's text ends there, as a C string's
+        ended_ = true;
+    }
     const std::size_t room = kLongestHeldLine - head_.size();
     head_.append(part.substr(0, room));
     if (part.size() > room && part.find_first_not_of(kBlanks, room) != std::string_view::npos)
@@ -68,7 +70,7 @@ void PanelDefinitions::Feed(std::string_view part)
 
 void PanelDefinitions::Finish()
 {
-    if (!held_)
+    if (!held_ || head_.empty())
         return;
     const std::string_view text = head_;
     if (text.front() == '[')

@@ -2,6 +2,7 @@
 // The simulator folder as typed, and the paths built beneath it.
 
 #include <string>
+#include <string_view>
 
 namespace dalvorn {
 
@@ -26,7 +27,7 @@ bool LeadToTheSameFolder(const FileSystem& fileSystem, const std::string& left, 
 // The extensions of the files that hold gauges: compiled ones, and XML
 // gauges packed in a cabinet. A gauge line's container loads NAME.gau, or
 // NAME.cab where there is no NAME.gau.
-inline constexpr const char* kGaugeExtensions[] = {".gau", ".cab"};
+inline constexpr std::string_view kGaugeExtensions[] = {".gau", ".cab"};
 
 // True when a name ends in one of the gauge extensions, in any letter case.
 bool HasGaugeExtension(const std::string& name);
