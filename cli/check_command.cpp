@@ -33,13 +33,16 @@ std::string Joined(const std::vector<std::string>& names)
     return text;
 }
 
-// A word as a shell and the Windows console both take it back.
+// A word as a POSIX shell takes it back, expanding nothing in it.
 std::string Quoted(const std::string& word)
 {
-    if (!word.empty() && word.find_first_not_of("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789._-") ==
+    if (!word.empty() && word.find_first_not_of("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789._-/") ==
                              std::string::npos)
         return word;
-    return "\"" + word + "\"";
+    std::string quoted = "'";
+    for (const char c : word)
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
 }
 
 }  // namespace

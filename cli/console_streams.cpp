@@ -4,6 +4,7 @@
 
 #include "core/gauge_list.h"
 #include "core/text_case.h"
+#include "core/text_encoding.h"
 
 #ifdef _WIN32
 #include <windows.h>
@@ -56,7 +57,9 @@ std::string ConsoleText(const std::string& nameText)
                         nullptr);
     return utf8;
 #else
-    return nameText;
+    // Linux spells names in UTF-8, but a name that is none is read as
+    // Windows-1252, as the keys made of it are.
+    return IsAscii(nameText) ? nameText : Utf8ReadingStrayBytesAsWindows1252(nameText);
 #endif
 }
 

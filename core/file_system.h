@@ -58,8 +58,10 @@ public:
 struct FolderIdentity {
     unsigned long long volume = 0;
     unsigned long long index = 0;
-    // False where the platform cannot tell volumes apart (Wine gives all of
-    // a drive one serial number): equal identities then may be two folders.
+    // False where `volume` does not tell the host's file systems apart (under
+    // Wine, where one serial stands for every file system of a drive), so
+    // that two folders may share an identity: no folder may then be taken
+    // for another by it.
     bool includesVolume = true;
     bool operator<(const FolderIdentity& other) const
     {

@@ -1,7 +1,8 @@
 #pragma once
 
-#include <functional>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace dalvorn {
 
@@ -17,12 +18,13 @@ class OwnerWindow;
 bool ScanSimulatorFolder(const FileSystem& fileSystem, OwnerWindow& owner, const std::string& folderText,
                          GaugeUsageTable& table, GaugeList& list);
 
-// Visits every panel.cfg of every aircraft folder under the simulator
-// folder's Aircraft, in the order the scan reads them: the aircraft's name,
-// the folder holding the panel and the panel's path.
-using PanelVisitor = std::function<void(const std::string& aircraftName, const std::string& panelFolder,
-                                        const std::string& panelPath)>;
-void ForEachAircraftPanel(const FileSystem& fileSystem, const std::string& folder, const PanelVisitor& visit);
+// The gauge files in a folder (IsGaugeFile, each one a regular file as the
+// platform confirms), each as its key and its name on disk, in listing order. A gauge whose key is also the name of an entry
+// that is no gauge, as where the file system tells letter case apart "X.GAU"
+// and a folder "x.gau" can both exist, is left out: its move could take that
+// entry instead.
+using GaugeFiles = std::vector<std::pair<std::string, std::string>>;
+GaugeFiles ListGaugeFiles(const FileSystem& fileSystem, const std::string& gaugeFolder);
 
 // The gauges in `gaugeFolder` (Gauges, or its unused), with no users.
 GaugeUsageTable GaugeInventory(const FileSystem& fileSystem, const std::string& gaugeFolder);
@@ -32,10 +34,5 @@ GaugeUsageTable GaugeInventory(const FileSystem& fileSystem, const std::string& 
 // FileException when a panel or folder cannot be read.
 GaugeUsageTable UsageOfGaugesIn(const FileSystem& fileSystem, const std::string& folder,
                                 const std::string& gaugeFolder);
-
-// Reads every panel.cfg in the folder and beneath it, depth-first, sub-folders
-// before the folder's own panel, following links but never round a loop.
-void WalkAircraftFolder(const FileSystem& fileSystem, const std::string& aircraftName,
-                        const std::string& folderPath, GaugeUsageTable& table);
 
 }  // namespace dalvorn

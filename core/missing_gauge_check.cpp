@@ -2,11 +2,12 @@
 
 #include <map>
 #include <optional>
+#include <unordered_map>
 #include <utility>
 
+#include "aircraft_panels.h"
 #include "file_system.h"
-#include "folder_scan.h"
-#include "panel_config_reader.h"
+#include "panel_path.h"
 #include "plain_name.h"
 #include "simulator_folder.h"
 
@@ -14,76 +15,36 @@ namespace dalvorn {
 
 namespace {
 
-using PathComponents = std::vector<std::string>;
-
-bool IsNameSeparator(char c)
-{
-    return c == '\\' || c == '/';
-}
-
-// The parts of `text` between the characters `isSeparator` accepts.
-template <typename IsSeparator>
-PathComponents Split(const std::string& text, IsSeparator isSeparator)
-{
-    PathComponents parts(1);
-    for (const char c : text) {
-        if (isSeparator(c))
-            parts.emplace_back();
-        else
-            parts.back() += c;
-    }
-    return parts;
-}
-
-bool IsPathName(const std::string& name)
-{
-    return name.find_first_of("\\/") != std::string::npos;
-}
-
-// `base` (components below the simulator folder) followed by the name's
-// components, or nothing when the name climbs above the simulator folder,
-// starts at a root or holds a component that is no plain name.
-std::optional<PathComponents> Resolve(const FileSystem& fileSystem, PathComponents base, const std::string& name)
-{
-    if (name.empty() || IsNameSeparator(name.front()) || IsNameSeparator(name.back()))
-        return std::nullopt;
-    for (const std::string& component : Split(name, IsNameSeparator)) {
-        if (component == "..") {
-            if (base.empty())
-                return std::nullopt;
-            base.pop_back();
-        } else if (!component.empty() && component != ".") {
-            if (!IsPlainName(fileSystem, component))
-                return std::nullopt;
-            base.push_back(component);
-        }
-    }
-    return base;
-}
-
 class ContainerSearch {
 public:
-    ContainerSearch(const FileSystem& fileSystem, const std::string& folder)
-        : fileSystem_(fileSystem), folder_(folder), gauges_{kGaugeFolderName}, unused_{kGaugeFolderName, "unused"}
+    ContainerSearch(const FileSystem& fileSystem, const std::string& folder) : fileSystem_(fileSystem), folder_(folder)
     {
     }
 
+    // Each distinct name is looked for once in Gauges and unused, and once
+    // beside each panel folder that names it.
     void Note(const std::string& aircraft, const std::string& panelFolder, const std::string& name)
     {
         const std::string key = fileSystem_.Names().LowerCase(name);
-        auto known = inGauges_.find(key);
-        if (known == inGauges_.end())
-            known = inGauges_.emplace(key, HoldsContainer(gauges_, name)).first;
-        if (known->second)
+        auto found = known_.find(key);
+        if (found == known_.end())
+            found = known_.emplace(key, Locate(name)).first;
+        Location& location = found->second;
+        if (location.inGauges)
             return;
-        if (!IsPathName(name) && IsPlainName(fileSystem_, name) &&
-            fileSystem_.Exists(PathOf(unused_) + fileSystem_.Separator() + name + ".gau")) {
-            Record(ContainerState::Moved, key + ".gau", aircraft);
-        } else if (const auto below = ComponentsBelowFolder(panelFolder); below && HoldsContainer(*below, name)) {
-            Record(ContainerState::Local, key, aircraft);
-        } else {
-            Record(ContainerState::Missing, key, aircraft);
+        if (!location.movedKey.empty())
+            return Record(location, ContainerState::Moved, location.movedKey, aircraft);
+        auto beside = location.besideFolder.find(panelFolder);
+        if (beside == location.besideFolder.end()) {
+            const auto below = ComponentsBelowFolder(panelFolder);
+            beside = location.besideFolder.emplace(panelFolder, below && HoldsContainer(*below, name)).first;
         }
+        Record(location, beside->second ? ContainerState::Local : ContainerState::Missing, key, aircraft);
+    }
+
+    void NoteMissingAlias(const std::string& aircraft, const std::string& alias)
+    {
+        Record(known_[std::string(1, '\0') + alias], ContainerState::Missing, alias, aircraft);
     }
 
     std::vector<MissingContainer> Result() const
@@ -95,22 +56,37 @@ public:
     }
 
 private:
-    bool HoldsContainer(const PathComponents& base, const std::string& name) const
+    struct Location {
+        bool inGauges = false;
+        std::string movedKey;  // the key of the gauge in unused it names
+        std::map<std::string, bool> besideFolder;  // panel folder -> whether it holds the container
+        MissingContainer* entries[3] = {};          // in `missing_`, by state
+    };
+
+    Location Locate(const std::string& name) const
     {
-        const std::optional<PathComponents> components = Resolve(fileSystem_, base, name);
-        if (!components || components->empty())
-            return false;
-        const std::string path = PathOf(*components);
-        return fileSystem_.Exists(path + ".gau") || fileSystem_.Exists(path + ".cab") ||
-               fileSystem_.IdentifyFolder(path).has_value();
+        if (HoldsContainer({kGaugeFolderName}, name))
+            return {true, {}, {}, {}};
+        const std::optional<std::string> topLevel = TopLevelGaugeName(fileSystem_, name);
+        for (const std::string_view extension : kGaugeExtensions) {
+            const std::string gauge = topLevel ? *topLevel + std::string(extension) : std::string();
+            if (topLevel && IsPlainName(fileSystem_, gauge) &&
+                fileSystem_.Exists(PathBelow(fileSystem_, folder_, {kGaugeFolderName, "unused", gauge})))
+                return {false, fileSystem_.Names().LowerCase(gauge), {}, {}};
+        }
+        return {};
     }
 
-    std::string PathOf(const PathComponents& components) const
+    bool HoldsContainer(const PathComponents& base, const std::string& name) const
     {
-        std::string path = folder_;
-        for (const std::string& component : components)
-            path = JoinPath(fileSystem_, path, component);
-        return path;
+        const std::optional<PathComponents> components = ResolvePanelPath(fileSystem_, base, name);
+        if (!components || components->empty())
+            return false;
+        const std::string path = PathBelow(fileSystem_, folder_, *components);
+        for (const std::string_view extension : kGaugeExtensions)
+            if (fileSystem_.Exists(path + std::string(extension)))
+                return true;
+        return fileSystem_.IdentifyFolder(path).has_value();
     }
 
     // The folder's components below the simulator folder, which the walk
@@ -120,25 +96,33 @@ private:
         const std::string prefix = folder_ + fileSystem_.Separator();
         if (path.compare(0, prefix.size(), prefix) != 0)
             return std::nullopt;
-        const char separator = fileSystem_.Separator();
-        return Split(path.substr(prefix.size()), [separator](char c) { return c == separator; });
+        // Split by hand: the folders walked need no plain names ("Con.Air").
+        PathComponents components(1);
+        for (const char c : path.substr(prefix.size())) {
+            if (c == fileSystem_.Separator())
+                components.emplace_back();
+            else
+                components.back() += c;
+        }
+        return components;
     }
 
     // The walk reads all of one aircraft's panels before the next's, so an
     // aircraft already listed is the one listed last.
-    void Record(ContainerState state, const std::string& name, const std::string& aircraft)
+    void Record(Location& location, ContainerState state, const std::string& name, const std::string& aircraft)
     {
-        std::vector<std::string>& neededBy =
-            missing_.try_emplace({name, state}, MissingContainer{state, name, {}}).first->second.neededBy;
+        MissingContainer*& entry = location.entries[static_cast<int>(state)];
+        if (entry == nullptr)
+            entry = &missing_.emplace(std::make_pair(name, state), MissingContainer{state, name, {}}).first->second;
+        std::vector<std::string>& neededBy = entry->neededBy;
         if (neededBy.empty() || neededBy.back() != aircraft)
             neededBy.push_back(aircraft);
     }
 
     const FileSystem& fileSystem_;
     const std::string& folder_;
-    const PathComponents gauges_;
-    const PathComponents unused_;
-    std::map<std::string, bool> inGauges_;
+    // By key; an alias's after a NUL, which no key holds.
+    std::unordered_map<std::string, Location> known_;
     std::map<std::pair<std::string, ContainerState>, MissingContainer> missing_;
 };
 
@@ -147,12 +131,14 @@ private:
 std::vector<MissingContainer> FindMissingContainers(const FileSystem& fileSystem, const std::string& folder)
 {
     ContainerSearch search(fileSystem, folder);
-    ForEachAircraftPanel(fileSystem, folder, [&](const std::string& aircraft, const std::string& panelFolder,
-                                                 const std::string& panelPath) {
-        ForEachGaugeName(fileSystem, panelPath, [&](PanelTextEncoding encoding, const std::string& name) {
-            search.Note(aircraft, panelFolder, NameTextOfGaugeName(fileSystem, encoding, name));
-        });
-    });
+    PanelGaugeVisitor visit;
+    visit.gauge = [&search](const std::string& aircraft, const std::string& panelFolder, const std::string& name) {
+        search.Note(aircraft, panelFolder, name);
+    };
+    visit.missingAlias = [&search](const std::string& aircraft, const std::string& alias) {
+        search.NoteMissingAlias(aircraft, alias);
+    };
+    ForEachPanelGauge(fileSystem, folder, visit);
     return search.Result();
 }
 

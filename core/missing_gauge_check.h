@@ -4,9 +4,8 @@
 //
 // The container named before a gauge line's '!' is looked for where the
 // simulator looks: gauges\NAME.gau, gauges\NAME.cab or a folder gauges\NAME,
-// letter case ignored. A NAME holding '\' or '/' is a path from there whose
-// ".." may climb, but never above the simulator folder: what lies outside
-// is not looked for.
+// letter case ignored. A NAME holding '\' or '/' is a path from there
+// (ResolvePanelPath). An alias whose panel.cfg is not there is missing too.
 
 #include <string>
 #include <vector>
@@ -16,7 +15,7 @@ namespace dalvorn {
 class FileSystem;
 
 enum class ContainerState {
-    Moved,    // NAME.gau is in gauges\unused
+    Moved,    // NAME.gau or NAME.cab is in gauges\unused
     Local,    // only beside the panel, where the simulator does not look
     Missing,  // nowhere
 };
@@ -24,7 +23,7 @@ enum class ContainerState {
 struct MissingContainer {
     ContainerState state;
     // The name as the panel gives it, in lower case; a moved one as its
-    // gauge key, "name.gau".
+    // gauge key, "name.gau"; an alias as written.
     std::string name;
     // The aircraft whose panels name it, each once, in the scan's order.
     std::vector<std::string> neededBy;

@@ -28,9 +28,11 @@ std::string JoinPath(const FileSystem& fileSystem, const std::string& folder, co
 
 bool HasGaugeExtension(const std::string& name)
 {
-    static const std::string_view kExtension = ".gau";
-    return name.size() >= kExtension.size() &&
-           EqualsIgnoringAsciiCase(std::string_view(name).substr(name.size() - kExtension.size()), kExtension);
+    for (const std::string_view extension : kGaugeExtensions)
+        if (name.size() >= extension.size() &&
+            EqualsIgnoringAsciiCase(std::string_view(name).substr(name.size() - extension.size()), extension))
+            return true;
+    return false;
 }
 
 bool IsGaugeFile(const FileSystem& fileSystem, const DirectoryEntry& entry)

@@ -2,6 +2,7 @@
 // The simulator folder as typed, and the paths built beneath it.
 
 #include <string>
+#include <string_view>
 
 namespace dalvorn {
 
@@ -21,12 +22,16 @@ std::string SimulatorFolderFromText(const FileSystem& fileSystem, const std::str
 // `folder` + separator + `name`.
 std::string JoinPath(const FileSystem& fileSystem, const std::string& folder, const std::string& name);
 
-// True when a name found by "*.gau" really has the extension ".gau" in any
-// letter case (and was not matched only through a short alias).
+// The extensions of the files that hold gauges: compiled ones, and XML
+// gauges packed in a cabinet. A gauge line's container loads NAME.gau, or
+// NAME.cab where there is no NAME.gau.
+inline constexpr std::string_view kGaugeExtensions[] = {".gau", ".cab"};
+
+// True when a name ends in one of the gauge extensions, in any letter case.
 bool HasGaugeExtension(const std::string& name);
 
 // True when a listed entry is a gauge file: a regular file with a plain name
-// ending in ".gau".
+// with a gauge extension. Folders (unpacked XML gauges) never are.
 bool IsGaugeFile(const FileSystem& fileSystem, const DirectoryEntry& entry);
 
 }  // namespace dalvorn

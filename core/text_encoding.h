@@ -17,6 +17,11 @@ void AppendUtf8(char32_t codePoint, std::string& out);
 // Windows converts them.
 std::string Windows1252ToUtf8(std::string_view text);
 
+// Text whose bytes are UTF-8 where they form it and Windows-1252 elsewhere
+// (a label joining a name copied from an old archive to names in UTF-8), in
+// UTF-8.
+std::string Utf8ReadingStrayBytesAsWindows1252(std::string_view text);
+
 // UTF-8 text as Windows spells it in Windows-1252, given in UTF-8: every
 // character the code page lacks becomes the one WideCharToMultiByte puts in
 // its place ("ź" becomes "z", "Ａ" "A"; windows_1252_best_fit.inc), or "?"

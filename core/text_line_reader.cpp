@@ -9,11 +9,6 @@ const char kEndOfFileMark = '\x1A';
 const std::size_t kChunkSize = 64 * 1024;
 }  // namespace
 
-TextLineReader::TextLineReader(const FileSystem& fileSystem, const std::string& path)
-    : TextLineReader(fileSystem.OpenForReading(path), path)
-{
-}
-
 TextLineReader::TextLineReader(std::unique_ptr<ReadableFile> file, std::string path)
     : file_(std::move(file)), path_(std::move(path)), chunk_(new char[kChunkSize])
 {
@@ -52,12 +47,6 @@ bool TextLineReader::ReadLineInParts(const PartVisitor& part)
         if (lineEnd != nullptr)
             return true;
     }
-}
-
-bool TextLineReader::ReadLine(std::string& line)
-{
-    line.clear();
-    return ReadLineInParts([&line](std::string_view part) { line.append(part); });
 }
 
 // Replaces the delivered bytes with the next chunk, up to an end-of-file

@@ -16,18 +16,13 @@ class TextLineReader {
 public:
     using PartVisitor = std::function<void(std::string_view part)>;
 
-    // Throws FileException naming the file when it cannot be opened.
-    TextLineReader(const FileSystem& fileSystem, const std::string& path);
-    // Reads from an already opened file; `path` names it in errors.
+    // Reads from an opened file; `path` names it in errors.
     TextLineReader(std::unique_ptr<ReadableFile> file, std::string path);
 
     // Hands the next line, without its line end, to `part` in pieces of at
     // most one read's size, in order, so that no line is ever held whole;
     // false when there are no more lines.
     bool ReadLineInParts(const PartVisitor& part);
-
-    // The next line whole; false when there are no more.
-    bool ReadLine(std::string& line);
 
 private:
     bool Refill();

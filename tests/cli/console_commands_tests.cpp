@@ -78,6 +78,18 @@ TEST_F(ConsoleCommands, ScanPrintsTheListWithTicks)
     EXPECT_EQ(console.Output(), "[x] cessna.gau (Used By: )\n[ ] used.gau (Used By: c172)\n");
 }
 
+// Names written in Windows-1252 bytes (natively, names no UTF-8 reads;
+// under Windows, the code page's) print in UTF-8, gauges and aircraft alike.
+TEST_F(ConsoleCommands, ScanPrintsNamesInWindows1252InUtf8)
+{
+    tree.AddGauge("caf\xE9.gau");
+    tree.AddPanel("Fl\xFCgel", "gauge00=CAF\xC9,1\n");
+    CapturedConsole console;
+    EXPECT_EQ(RunScan(tree.Files(), tree.Root(), console.Streams()), 0);
+    EXPECT_EQ(console.Output(), "[ ] caf\xC3\xA9.gau (Used By: Fl\xC3\xBCgel)\n[x] cessna.gau (Used By: )\n"
+                                "[ ] used.gau (Used By: c172)\n");
+}
+
 TEST_F(ConsoleCommands, ScanOfAMissingFolderIsAnError)
 {
     CapturedConsole console;
@@ -235,7 +247,11 @@ TEST_F(ConsoleCommands, CheckListsWhatPanelsMissAndHowToRestoreIt)
 {
     tree.WriteFile("Gauges/unused/gone.gau", "g");
     tree.WriteFile("Gauges/unused/my moved.gau", "m");
-    const std::string restore = "To bring the moved gauges back: dalvorn-cli restore \"" + tree.Root() + "\" ";
+    tree.WriteFile("Gauges/unused/`touch x`.gau", "t");
+    tree.WriteFile("Gauges/unused/$home's.gau", "h");
+    const bool plainRoot = tree.Root().find_first_of(":\\ ") == std::string::npos;
+    const std::string restore = "To bring the moved gauges back: dalvorn-cli restore " +
+                                (plainRoot ? tree.Root() : "'" + tree.Root() + "'") + " ";
     struct Case {
         std::string panel;
         std::string output;
@@ -247,7 +263,11 @@ TEST_F(ConsoleCommands, CheckListsWhatPanelsMissAndHowToRestoreIt)
         {"gauge00=Zulu!x\ngauge01=my moved!y\ngauge02=gone!z\n",
          "moved   gone.gau (Needed By: c172)\nmoved   my moved.gau (Needed By: c172)\n"
          "missing zulu (Needed By: c172)\n" +
-             restore + "gone.gau \"my moved.gau\"\n",
+             restore + "gone.gau 'my moved.gau'\n",
+         3},
+        {"gauge00=`touch x`!x\ngauge01=$HOME's!y\n",
+         "moved   $home's.gau (Needed By: c172)\nmoved   `touch x`.gau (Needed By: c172)\n" + restore +
+             "'$home'\\''s.gau' '`touch x`.gau'\n",
          3},
     };
     for (const Case& c : cases) {

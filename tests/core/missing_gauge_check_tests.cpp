@@ -29,7 +29,7 @@ class MissingGaugeCheck : public testing::Test {
 protected:
     void SetUp() override
     {
-        tree.AddGauges({{"Present.GAU", ""}, {"unused/Moved.gau", ""}, {"sub/Inner.gau", ""}});
+        tree.AddGauges({{"Present.GAU", ""}, {"unused/Moved.gau", ""}, {"unused/Packed.CAB", ""}, {"sub/Inner.gau", ""}});
         tree.WriteFile("Gauges/pack.cab", "");
         tree.MakeFolder("Gauges/FolderC");
         tree.WriteFile("outside.gau", "");
@@ -57,6 +57,10 @@ TEST_F(MissingGaugeCheck, FindsEachContainerWhereTheSimulatorLooks)
         {"//gauge00=nowhere!a", {}},
         {"htmlgauge00=nowhere!a", {}},
         {"gauge00=Moved!a", {"moved moved.gau: c172"}},
+        {"gauge00=.\\Moved!a\ngauge01=sub/../moved!b", {"moved moved.gau: c172"}},
+        {"gauge00=packed!a", {"moved packed.cab: c172"}},
+        {"[Strings]\nm=Moved\ngauge00=%m%!a\ngauge01=%M%", {"moved moved.gau: c172"}},
+        {"[Strings]\np=present\ngauge00=%p%!a\ngauge01=%q%!b", {"missing %q%: c172"}},
         {"gauge00=Local!a", {"local local: c172"}},
         {"gauge00=Nowhere!a", {"missing nowhere: c172"}},
         {"gauge00=..\\..\\outside!a", {"missing ..\\..\\outside: c172"}},
@@ -79,6 +83,18 @@ TEST_F(MissingGaugeCheck, GathersTheAircraftOfEachName)
     tree.AddPanel("Baron", "gauge00=moved!a\ngauge01=Local!b\ngauge02=Nowhere!c\n");
     EXPECT_EQ(Check(tree), (Lines{"local local: c172", "missing local: Baron", "moved moved.gau: Baron c172",
                                   "missing nowhere: Baron c172"}));
+}
+
+// An aircraft that aliases another's panel needs what that panel needs; an
+// alias whose panel is not there is missing, as the panel writes it.
+TEST_F(MissingGaugeCheck, AliasesNeedWhatTheirPanelNeeds)
+{
+    tree.AddPanel("c172/panel", "gauge00=Nowhere!a\ngauge01=local!b\n");
+    tree.AddPanel("Alias", "[fltsim]\nalias = C172\\Panel\n");
+    tree.AddPanel("Broken", "[FLTSIM]\nalias=C182\\Panel\n");
+    tree.AddPanel("Outside", "[fltsim]\nalias=..\\..\\c172\\panel\n");
+    EXPECT_EQ(Check(tree), (Lines{"missing ..\\..\\c172\\panel: Outside", "missing C182\\Panel: Broken",
+                                  "local local: Alias c172", "missing nowhere: Alias c172"}));
 }
 
 TEST_F(MissingGaugeCheck, AnUnreadablePanelRaises)

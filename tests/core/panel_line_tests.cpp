@@ -3,6 +3,7 @@
 #include "core/gauge_line.h"
 #include "core/panel_config_reader.h"
 #include "platform/native_file_system.h"
+#include "support/temporary_folder.h"
 
 namespace dalvorn {
 namespace {
@@ -56,13 +57,17 @@ const LineCase kLineCases[] = {
     {" \t ", "-"},
 };
 
+// Each line alone in a panel file, through the reader.
 TEST(PanelLine, GaugeKeyOfEveryKindOfLine)
 {
-    const auto fileSystem = CreateNativeFileSystem();
+    test_support::TemporaryFolder folder;
     for (const LineCase& test : kLineCases) {
-        std::string key;
-        EXPECT_EQ(GaugeKeyFromPanelLine(*fileSystem, test.line, key) ? key : "-", test.key)
-            << test.line.substr(0, 80);
+        folder.WriteFile("panel.cfg", test.line + "\r\n");
+        const auto fileSystem = CreateNativeFileSystem();
+        std::string keys;
+        ReadPanelFile(*fileSystem, folder.PathOf("panel.cfg"),
+                      [&](const std::string& name) { keys += fileSystem->Names().LowerCase(name + ".gau"); });
+        EXPECT_EQ(keys.empty() ? "-" : keys, test.key) << test.line.substr(0, 80);
     }
 }
 

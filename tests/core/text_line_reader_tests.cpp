@@ -13,8 +13,7 @@ std::vector<std::string> LinesOf(const std::string& content, std::size_t piece =
 {
     TextLineReader reader(std::make_unique<MemoryFile>(content, piece), "test");
     std::vector<std::string> lines;
-    std::string line;
-    while (reader.ReadLine(line))
+    for (std::string line; reader.ReadLineInParts([&line](std::string_view part) { line.append(part); }); line.clear())
         lines.push_back(line);
     return lines;
 }
@@ -65,26 +64,13 @@ TEST(TextLineReader, MissingFileOrFolderRaisesWithThePath)
     tree.MakeFolder("panel.cfg");
     for (const std::string& path : {tree.PathOf("panel.cfg"), tree.PathOf("missing.cfg")}) {
         try {
-            TextLineReader reader(tree.Files(), path);
+            TextLineReader reader(tree.Files().OpenForReading(path), path);
             ADD_FAILURE() << "opened " << path;
         } catch (const FileException& error) {
             EXPECT_EQ(error.Path(), path);
             EXPECT_FALSE(error.Cause().empty());
         }
     }
-}
-
-TEST(TextLineReader, ReadsARealFile)
-{
-    test_support::SimulatorTree tree;
-    tree.WriteFile("panel.cfg", "[Window00]\r\ngauge00=Cessna!Airspeed, 1\r\n");
-    TextLineReader reader(tree.Files(), tree.PathOf("panel.cfg"));
-    std::string line;
-    ASSERT_TRUE(reader.ReadLine(line));
-    EXPECT_EQ(line, "[Window00]");
-    ASSERT_TRUE(reader.ReadLine(line));
-    EXPECT_EQ(line, "gauge00=Cessna!Airspeed, 1");
-    EXPECT_FALSE(reader.ReadLine(line));
 }
 
 }  // namespace

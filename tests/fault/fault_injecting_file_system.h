@@ -33,10 +33,16 @@ public:
     void FailListing(const std::string& folder) { unlistableFolder_ = real_.Names().LowerCase(folder); }
 
     int MovesTried() const { return movesTried_; }
+    // How many times a path was looked up (Exists, IdentifyFolder).
+    int LookUps() const { return lookUps_; }
 
     const Naming& Names() const override { return real_.Names(); }
     char Separator() const override { return real_.Separator(); }
-    bool Exists(const std::string& path) const override { return real_.Exists(path); }
+    bool Exists(const std::string& path) const override
+    {
+        ++lookUps_;
+        return real_.Exists(path);
+    }
     void Enumerate(const std::string& folder, const EntryVisitor& visit) const override;
     void CreateFolder(const std::string& path) override;
     std::vector<std::string> ConfirmedRegularFiles(const std::string& folder,
@@ -49,6 +55,7 @@ public:
     std::string SpellingOnDisk(const std::string& path) const override { return real_.SpellingOnDisk(path); }
     std::optional<FolderIdentity> IdentifyFolder(const std::string& path) const override
     {
+        ++lookUps_;
         return real_.IdentifyFolder(path);
     }
 
@@ -61,6 +68,7 @@ private:
     std::size_t failReadsAfter_ = static_cast<std::size_t>(-1);
     std::string unlistableFolder_;
     int movesTried_ = 0;
+    mutable int lookUps_ = 0;
 };
 
 }  // namespace dalvorn::test_support

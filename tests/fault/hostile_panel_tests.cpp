@@ -1,11 +1,12 @@
 // Panel files no simulator would write: one that fails part way through
-// reading, a folder in a panel's place, and one of 100 MB without a single
-// line end.
+// reading, a folder in a panel's place, one of 100 MB without a single
+// line end, and one that names the same containers on a thousand lines.
 
 #include <gtest/gtest.h>
 
 #include <fstream>
 
+#include "core/missing_gauge_check.h"
 #include "fault_injecting_file_system.h"
 #include "support/simulator_fixture.h"
 
@@ -32,6 +33,20 @@ class HostilePanel : public test_support::SimulatorFixture {
 protected:
     void Scan(FileSystem& files) { ScanSimulatorFolder(files, owner, tree.Root(), table, list); }
 };
+
+// The check looks each distinct container up a few times however many
+// lines name it, not once per line.
+TEST_F(HostilePanel, CheckLooksEachContainerUpOnce)
+{
+    tree.AddGauge("present.gau");
+    std::string panel;
+    for (int i = 0; i < 1000; ++i)
+        panel += "gauge00=" + std::string(i % 2 == 0 ? "present" : i % 3 == 0 ? "absent" : "Gone") + "!x,1\n";
+    tree.AddPanel("c172", panel);
+    test_support::FaultInjectingFileSystem files(tree.Files());
+    EXPECT_EQ(FindMissingContainers(files, tree.Root()).size(), 2u);
+    EXPECT_LT(files.LookUps(), 40);
+}
 
 TEST_F(HostilePanel, ReadErrorPartWayThroughEndsTheScanKeepingTheList)
 {

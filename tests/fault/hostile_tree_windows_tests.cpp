@@ -1,6 +1,7 @@
 // Simulator trees no installer would make, on Windows and under Wine:
 // panels near and beyond the Windows path limit (MAX_PATH, which the ANSI
-// file functions cannot pass) and names that the ANSI code page cannot hold.
+// file functions cannot pass), names that the ANSI code page cannot hold,
+// and folders whose identities Wine cannot tell apart.
 
 #include <gtest/gtest.h>
 
@@ -41,6 +42,18 @@ std::string ReadWide(const fs::path& path)
 {
     std::ifstream file(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+}
+
+// Wine gives every file system of the host one volume serial and the
+// inode's number as the file index, so its identities cannot tell two
+// folders of different file systems apart: they must say so.
+TEST(FolderIdentity, UnderWineItDoesNotTellVolumesApart)
+{
+    const bool underWine = GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version") != nullptr;
+    test_support::SimulatorTree tree;
+    const std::optional<FolderIdentity> identity = tree.Files().IdentifyFolder(tree.Root());
+    ASSERT_TRUE(identity);
+    EXPECT_EQ(identity->includesVolume, !underWine);
 }
 
 using HostileTree = test_support::SimulatorFixture;

@@ -9,8 +9,8 @@
 
 #include <fstream>
 
+#include "core/folder_scan.h"
 #include "core/gauge_usage_table.h"
-#include "core/panel_config_reader.h"
 #include "support/simulator_tree.h"
 
 #if defined(__SANITIZE_ADDRESS__)
@@ -28,18 +28,20 @@ const std::size_t kLineBytes = 100u << 20;
 
 const std::size_t kPeakLimit = 48u << 20;
 
-// "gauge00=", blanks, "huge", blanks, "," and the line's end: the name is
-// found only by trimming both runs of blanks.
-void WriteOneLinePanel(const test_support::SimulatorTree& tree, std::size_t bytes)
+// `start`, then "gauge00=", blanks, `name`, blanks, "," and the line's end:
+// the name is found only by trimming both runs of blanks.
+void WriteHugeLinePanel(const test_support::SimulatorTree& tree, std::size_t bytes, const std::string& start,
+                        const std::string& name)
 {
     std::ofstream file(tree.HostPath("Aircraft/c172/panel.cfg"), std::ios::binary);
+    file << start;
     std::string block(1 << 20, ' ');
     for (std::size_t i = 0; i < block.size(); i += 3)
         block[i] = '\t';
     file << "gauge00=";
     for (std::size_t written = 0; written < bytes; written += block.size()) {
         if (written == bytes / 2)
-            file << "huge";
+            file << name;
         file.write(block.data(), static_cast<std::streamsize>(block.size()));
     }
     file << ",";
@@ -60,15 +62,11 @@ std::pair<int, std::size_t> RunInChild(Work work)
     return {WIFEXITED(status) ? WEXITSTATUS(status) : 128, static_cast<std::size_t>(usage.ru_maxrss) * 1024};
 }
 
-TEST(HugePanelMemory, OneLineOf100MegabytesIsReadInLittleMemory)
+void ExpectReadInLittleMemory(test_support::SimulatorTree& tree)
 {
-    test_support::SimulatorTree tree;
-    tree.MakeFolder("Aircraft/c172");
-    WriteOneLinePanel(tree, kLineBytes);
+    tree.AddGauge("huge.gau");
     const auto [status, peak] = RunInChild([&tree] {
-        GaugeUsageTable table;
-        table.ResetGauge("huge.gau");
-        ReadPanelConfiguration(tree.Files(), tree.PathOf("Aircraft/c172"), "c172", table);
+        const GaugeUsageTable table = UsageOfGaugesIn(tree.Files(), tree.Root(), tree.PathOf("Gauges"));
         return table.Users("huge.gau") == "c172" ? 0 : 1;
     });
     EXPECT_EQ(status, 0) << "the gauge the line names was not found";
@@ -78,6 +76,17 @@ TEST(HugePanelMemory, OneLineOf100MegabytesIsReadInLittleMemory)
 #else
     EXPECT_LT(peak, kPeakLimit) << "peak " << (peak >> 20) << " MB";
 #endif
+}
+
+// Also when the line's name uses a string the panel defines.
+TEST(HugePanelMemory, OneLineOf100MegabytesIsReadInLittleMemory)
+{
+    for (const auto& [start, name] : {std::pair<std::string, std::string>{"", "huge"}, {"[Strings]\nh=huge\n", "%H%"}}) {
+        test_support::SimulatorTree tree;
+        tree.MakeFolder("Aircraft/c172");
+        WriteHugeLinePanel(tree, kLineBytes, start, name);
+        ExpectReadInLittleMemory(tree);
+    }
 }
 
 }  // namespace

@@ -12,7 +12,7 @@ namespace dalvorn::fuzz {
 
 class MemoryPanelFileSystem : public test_support::FakeFileSystem {
 public:
-    static constexpr char kFolder[] = "aircraft";
+    static constexpr char kPanel[] = "aircraft/panel.cfg";
 
     MemoryPanelFileSystem(std::string panel, std::size_t piece) : panel_(std::move(panel)), piece_(piece) {}
 
@@ -25,11 +25,7 @@ public:
     }
 
 private:
-    bool IsPanel(const std::string& path) const
-    {
-        const std::string expected = std::string(kFolder) + "/panel.cfg";
-        return Names().LowerCase(path) == expected;
-    }
+    bool IsPanel(const std::string& path) const { return Names().LowerCase(path) == kPanel; }
 
     std::string panel_;
     std::size_t piece_;

@@ -1,8 +1,9 @@
 // Feeds arbitrary bytes as a panel.cfg to the panel reader, read for one
 // aircraft after another, and holds the gauge usage table it builds against
 // one worked out here the plain way: the text decoded whole as its byte-order
-// mark tells, the keys cut from each line step by step, the users joined
-// unless the list already holds the name.
+// mark tells, the strings and the alias the whole text defines, the keys cut
+// from each line step by step, the users joined unless the list already
+// holds the name.
 //
 // Input: byte 0 chooses the piece size in which the file is delivered,
 // byte 1 how many aircraft read it (1 to 4), the next bytes which aircraft
@@ -84,9 +85,71 @@ std::pair<std::string, PanelTextEncoding> ReferencePanelText(const std::string& 
     return {panel, PanelTextEncoding::CodePage};
 }
 
+struct ReferenceDefinitions {
+    std::map<std::string, std::string> strings;  // lower-case name -> value
+    std::string alias;
+};
+
+bool FitsAName(const std::string& text)
+{
+    return !text.empty() && text.size() <= kLongestGaugeName;
+}
+
+// "[Strings]" lines `"name"=value` or `name=value`, "[fltsim]" lines
+// `alias=PATH`, each line's text up to a NUL.
+ReferenceDefinitions ReferenceDefinitionsOf(const std::vector<std::string>& lines)
+{
+    ReferenceDefinitions definitions;
+    std::string section;
+    for (const std::string& line : lines) {
+        const std::string text = TrimBlanks(line.substr(0, line.find('\0')));
+        const std::size_t equals = text.find('=');
+        if (text.empty()) {
+            continue;
+        } else if (text[0] == '[') {
+            section = AsciiLowerCase(TrimBlanks(text.substr(1, text.find(']') - 1)));
+        } else if (section == "strings" && text[0] == '"') {
+            const std::size_t close = text.find('"', 1);
+            const std::string rest = close == std::string::npos ? "" : TrimBlanks(text.substr(close + 1));
+            const std::string value = TrimBlanks(rest.substr(std::min<std::size_t>(1, rest.size())));
+            if (!rest.empty() && rest[0] == '=' && FitsAName(text.substr(1, close - 1)) &&
+                value.substr(0, value.find_first_of(",!")).size() <= kLongestGaugeName)
+                definitions.strings.emplace(AsciiLowerCase(text.substr(1, close - 1)), value);
+        } else if (section == "strings" && equals != std::string::npos) {
+            const std::string name = TrimBlanks(text.substr(0, equals));
+            const std::string value = TrimBlanks(text.substr(equals + 1));
+            if (FitsAName(name) && value.substr(0, value.find_first_of(",!")).size() <= kLongestGaugeName)
+                definitions.strings.emplace(AsciiLowerCase(name), value);
+        } else if (section == "fltsim" && equals != std::string::npos && definitions.alias.empty() &&
+                   AsciiLowerCase(TrimBlanks(text.substr(0, equals))) == "alias" &&
+                   FitsAName(TrimBlanks(text.substr(equals + 1)))) {
+            definitions.alias = TrimBlanks(text.substr(equals + 1));
+        }
+    }
+    return definitions;
+}
+
+// Each %name% of a defined string replaced by its value, left to right.
+std::string ReferenceWithStrings(const std::string& name, const ReferenceDefinitions& definitions)
+{
+    std::string text;
+    for (std::size_t at = 0; at < name.size();) {
+        const std::size_t open = name.find('%', at);
+        const std::size_t close = open == std::string::npos ? open : name.find('%', open + 1);
+        if (close == std::string::npos)
+            return text + name.substr(at);
+        const auto found = definitions.strings.find(AsciiLowerCase(name.substr(open + 1, close - open - 1)));
+        text += name.substr(at, open - at) +
+                (found != definitions.strings.end() ? found->second : name.substr(open, close + 1 - open));
+        at = close + 1;
+    }
+    return text;
+}
+
 // The gauge a line names, or nothing when it is no gauge line or names a
 // file longer than any file name.
-std::optional<std::string> ReferenceGaugeKey(const std::string& line, PanelTextEncoding encoding)
+std::optional<std::string> ReferenceGaugeKey(const std::string& line, PanelTextEncoding encoding,
+                                             const ReferenceDefinitions& definitions)
 {
     const std::string text = line.substr(0, line.find('\0'));
     const std::size_t start = text.find_first_not_of(" \t");
@@ -99,6 +162,10 @@ std::optional<std::string> ReferenceGaugeKey(const std::string& line, PanelTextE
     rest = TrimBlanks(rest.substr(0, rest.find('!')));
     if (rest.size() > kLongestGaugeName)
         return std::nullopt;
+    if (rest.find('%') != std::string::npos) {
+        rest = ReferenceWithStrings(rest, definitions);
+        rest = TrimBlanks(rest.substr(0, rest.find_first_of(",!")));
+    }
     return FoldNameCase(Utf8FromPanelText(encoding, rest) + ".gau");
 }
 
@@ -158,8 +225,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     std::vector<std::string> keys;
     const auto [text, encoding] = ReferencePanelText(panel);
-    for (const std::string& line : ReferenceTextLines(text))
-        if (const std::optional<std::string> key = ReferenceGaugeKey(line, encoding))
+    const std::vector<std::string> lines = ReferenceTextLines(text);
+    const ReferenceDefinitions definitions = ReferenceDefinitionsOf(lines);
+    for (const std::string& line : lines)
+        if (const std::optional<std::string> key = ReferenceGaugeKey(line, encoding, definitions))
             keys.push_back(*key);
     ReferenceTable expected = StartingTable(keys);
     GaugeUsageTable table;
@@ -168,7 +237,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const std::string& name : aircraft) {
         for (const std::string& key : keys)
             ReferenceAddUser(expected, key, name);
-        ReadPanelConfiguration(fileSystem, MemoryPanelFileSystem::kFolder, name, table);
+        const std::string alias = ReadPanelFile(fileSystem, MemoryPanelFileSystem::kPanel, [&](const std::string& gauge) {
+            table.AddUser(fileSystem.Names().LowerCase(gauge + ".gau"), name);
+        });
+        Check(alias == Utf8FromPanelText(encoding, definitions.alias), "the alias is the first the [fltsim] sections give");
     }
 
     Check(table.Size() == expected.size(), "the reader never adds gauges to the table");

@@ -28,8 +28,7 @@ std::size_t FailurePoint(std::uint8_t choice, std::size_t contentSize)
 
 void ReadEveryLine(TextLineReader& reader, std::vector<std::string>& lines)
 {
-    std::string line = "left over from the caller";
-    while (reader.ReadLine(line))
+    for (std::string line; reader.ReadLineInParts([&line](std::string_view part) { line.append(part); }); line.clear())
         lines.push_back(line);
 }
 
@@ -64,7 +63,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     Check(lines == expected, "the lines are the file's lines");
-    std::string line;
-    Check(!reader.ReadLine(line), "the end stays the end");
+    Check(!reader.ReadLineInParts([](std::string_view) {}), "the end stays the end");
     return 0;
 }

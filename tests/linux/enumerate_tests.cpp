@@ -129,10 +129,9 @@ TEST_F(EnumerateTest, WalkThroughALinkBackToAnAncestorEnds)
     root.WriteFile("Aircraft/c172/panel/panel.cfg", "[Vcockpit01]\ngauge00=cessna!Airspeed, 0,0\n");
     root.MakeLink("Aircraft/c172/panel/back", "../..");
     root.MakeLink("Aircraft/c172/self", ".");
-    GaugeUsageTable table;
-    table.ResetGauge("cessna.gau");
+    root.WriteFile("Gauges/cessna.gau", "");
 
-    WalkAircraftFolder(fileSystem, "c172", root.PathOf("Aircraft/C172"), table);
+    const GaugeUsageTable table = UsageOfGaugesIn(fileSystem, root.Root(), root.PathOf("Gauges"));
 
     EXPECT_EQ(table.Users("cessna.gau"), "c172");
 }
