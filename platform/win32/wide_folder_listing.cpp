@@ -1,7 +1,6 @@
 #include <windows.h>
 
-#include "wide_text.h"
-#include "win32_error_text.h"
+#include "win32_text.h"
 #include "win32_file_system.h"
 #include "win32_handle.h"
 

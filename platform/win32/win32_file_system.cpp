@@ -3,10 +3,8 @@
 #include <windows.h>
 
 #include "platform/native_file_system.h"
-#include "wide_text.h"
-#include "win32_error_text.h"
 #include "win32_handle.h"
-#include "win32_readable_file.h"
+#include "win32_text.h"
 
 namespace dalvorn {
 
@@ -24,11 +22,6 @@ bool Win32FileSystem::Exists(const std::string& path) const
 void Win32FileSystem::CreateFolder(const std::string& path)
 {
     CreateDirectoryA(path.c_str(), nullptr);
-}
-
-std::unique_ptr<ReadableFile> Win32FileSystem::OpenForReading(const std::string& path) const
-{
-    return std::make_unique<Win32ReadableFile>(path);
 }
 
 std::string Win32FileSystem::SpellingOnDisk(const std::string& path) const

@@ -5,10 +5,8 @@
 #include <windows.h>
 
 #include <string>
-#include <vector>
 
-#include "wide_text.h"
-#include "win32_error_text.h"
+#include "win32_text.h"
 #include "win32_file_system.h"
 #include "win32_handle.h"
 
@@ -119,61 +117,30 @@ void RemoveOwnFile(const std::wstring& path)
     DeleteFileW(path.c_str());
 }
 
-// A new file for the copy beside the target, never one that exists already:
-// `<target>.moving`, then `.moving1` and on.
-HANDLE CreateCopy(const std::wstring& target, std::wstring& name)
+// True when what was written to the file is on the disk.
+bool Flush(const std::wstring& path)
+{
+    FileHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+    return file.IsValid() && FlushFileBuffers(file.Get());
+}
+
+// A whole copy, with the source's modification time, beside the target under
+// a name nothing has yet: `<target>.moving`, then `.moving1` and on. Returns
+// 0 or the error, with no copy left on failure.
+DWORD CopyBesideTarget(const std::wstring& source, const std::wstring& target, std::wstring& copy)
 {
     for (int attempt = 0; attempt < kCopyNames; ++attempt) {
-        name = target + L".moving" + (attempt == 0 ? std::wstring() : std::to_wstring(attempt));
-        const HANDLE copy =
-            CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+        copy = target + L".moving" + (attempt == 0 ? std::wstring() : std::to_wstring(attempt));
+        if (CopyFileW(source.c_str(), copy.c_str(), TRUE) &&
+            SetFileAttributesW(copy.c_str(), FILE_ATTRIBUTE_NORMAL) && Flush(copy.c_str()))
+            return 0;
         const DWORD error = GetLastError();
-        if (copy != INVALID_HANDLE_VALUE || (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS))
-            return copy;
+        if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS) {
+            RemoveOwnFile(copy);
+            return error;
+        }
     }
-    SetLastError(ERROR_FILE_EXISTS);
-    return INVALID_HANDLE_VALUE;
-}
-
-// The content, the modification time, flushed. Returns 0 or the error.
-DWORD CopyContent(HANDLE source, HANDLE copy)
-{
-    std::vector<char> buffer(1 << 16);
-    for (DWORD got = 0;;) {
-        if (!ReadFile(source, buffer.data(), static_cast<DWORD>(buffer.size()), &got, nullptr))
-            return GetLastError();
-        if (got == 0)
-            break;
-        DWORD written = 0;
-        if (!WriteFile(copy, buffer.data(), got, &written, nullptr))
-            return GetLastError();
-        if (written != got)
-            return ERROR_DISK_FULL;
-    }
-    FILETIME modified;
-    if (!GetFileTime(source, nullptr, nullptr, &modified) || !SetFileTime(copy, nullptr, nullptr, &modified) ||
-        !FlushFileBuffers(copy))
-        return GetLastError();
-    return 0;
-}
-
-// Copies under a new name; 0 or the error, with no copy left on failure.
-DWORD CopyBesideTarget(const std::wstring& source, const std::wstring& target, std::wstring& copyName)
-{
-    FileHandle from(CreateFileW(source.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
-    if (!from.IsValid())
-        return GetLastError();
-    DWORD error = 0;
-    {
-        FileHandle copy(CreateCopy(target, copyName));
-        if (!copy.IsValid())
-            return GetLastError();
-        error = CopyContent(from.Get(), copy.Get());
-    }
-    if (error)
-        RemoveOwnFile(copyName);
-    return error;
+    return ERROR_FILE_EXISTS;
 }
 
 // The copy takes the gauge's name only once it is whole, and the source goes

@@ -6,7 +6,7 @@
 #include <mbstring.h>
 
 #include "core/text_case.h"
-#include "wide_text.h"
+#include "win32_text.h"
 #include "win32_file_system.h"
 
 namespace dalvorn {

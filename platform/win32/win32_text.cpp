@@ -1,4 +1,4 @@
-#include "wide_text.h"
+#include "win32_text.h"
 
 namespace dalvorn {
 
@@ -19,6 +19,19 @@ std::string CodePageFromWide(UINT codePage, const std::wstring& wide, DWORD flag
     std::string text(static_cast<std::size_t>(length), '\0');
     if (length > 0)
         WideCharToMultiByte(codePage, flags, wide.data(), size, &text[0], length, nullptr, nullptr);
+    return text;
+}
+
+std::string Win32ErrorText(unsigned long errorCode)
+{
+    char buffer[512] = {};
+    const DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+                                        errorCode, 0, buffer, sizeof(buffer), nullptr);
+    std::string text(buffer, length);
+    while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == ' ' || text.back() == '.'))
+        text.pop_back();
+    if (text.empty())
+        text = "System error " + std::to_string(errorCode);
     return text;
 }
 
