@@ -30,8 +30,8 @@ namespace {
 Command ParseCommandName(const std::string& word)
 {
     static const std::pair<const char*, Command> kCommands[] = {
-        {"scan", Command::Scan},   {"move", Command::Move}, {"restore", Command::Restore}, {"check", Command::Check},
-        {"--help", Command::Help}, {"-h", Command::Help},   {"help", Command::Help},       {"--version", Command::Version},
+        {"scan", Command::Scan}, {"move", Command::Move}, {"restore", Command::Restore}, {"check", Command::Check},
+        {"--help", Command::Help}, {"-h", Command::Help}, {"help", Command::Help}, {"--version", Command::Version},
     };
     for (const auto& [name, command] : kCommands)
         if (word == name)

@@ -22,7 +22,7 @@ constexpr std::string_view kSimulatorKeys[] = {
 };
 constexpr std::string_view kFolderValue = "EXE Path";
 
-// Not empty and at most kMaxRegisteredFolderLength characters of UTF-8 long.
+// Not empty and at most kMaxRegisteredFolderLength characters long, each UTF-8 sequence counted once.
 bool IsUsableFolder(const std::string& path)
 {
     const auto isLeadByte = [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; };
