@@ -1,5 +1,7 @@
 #include "command_line.h"
 
+#include <utility>
+
 #include "core/simulator_folder.h"
 #include "version.h"
 
@@ -27,125 +29,56 @@ namespace {
 
 Command ParseCommandName(const std::string& word)
 {
-    if (word == "scan")
-        return Command::Scan;
-    if (word == "move")
-        return Command::Move;
-    if (word == "restore")
-        return Command::Restore;
-    if (word == "check")
-        return Command::Check;
-    if (word == "--help" || word == "-h" || word == "help")
-        return Command::Help;
-    if (word == "--version")
-        return Command::Version;
+    static const std::pair<const char*, Command> kCommands[] = {
+        {"scan", Command::Scan}, {"move", Command::Move}, {"restore", Command::Restore}, {"check", Command::Check},
+        {"--help", Command::Help}, {"-h", Command::Help}, {"help", Command::Help}, {"--version", Command::Version},
+    };
+    for (const auto& [name, command] : kCommands)
+        if (word == name)
+            return command;
     throw UsageError("unknown command '" + word + "'");
-}
-
-// Reads the words after the command. The first "--" ends the options: it is
-// skipped, and every word after it is taken as it stands.
-class WordReader {
-public:
-    explicit WordReader(const std::vector<std::string>& words) : words_(words) {}
-    bool Done()
-    {
-        if (!optionsEnded_ && next_ < words_.size() && words_[next_] == "--") {
-            optionsEnded_ = true;
-            ++next_;
-        }
-        return next_ >= words_.size();
-    }
-    const std::string& Take() { return words_[next_++]; }
-    const std::string& TakeValueOf(const std::string& option)
-    {
-        if (next_ >= words_.size())
-            throw UsageError(option + " needs a gauge key");
-        return Take();
-    }
-    bool IsOption(const std::string& word) const { return !optionsEnded_ && word.size() > 1 && word[0] == '-'; }
-
-private:
-    const std::vector<std::string>& words_;
-    std::size_t next_ = 1;
-    bool optionsEnded_ = false;
-};
-
-// Names both words, so that a word taken as a folder after "--" shows.
-UsageError SecondFolder(const std::string& first, const std::string& second)
-{
-    return UsageError("more than one folder given: '" + first + "' and '" + second + "'");
-}
-
-void ParseMoveOptions(WordReader& reader, CommandLine& line)
-{
-    while (!reader.Done()) {
-        const std::string& word = reader.Take();
-        const bool option = reader.IsOption(word);
-        if (option && (word == "--yes" || word == "-y"))
-            line.assumeYes = true;
-        else if (option && word == "--keep")
-            line.keep.push_back(reader.TakeValueOf(word));
-        else if (option && word == "--select")
-            line.select.push_back(reader.TakeValueOf(word));
-        else if (option)
-            throw UsageError("unknown option '" + word + "'");
-        else if (!line.folder)
-            line.folder = word;
-        else
-            throw SecondFolder(*line.folder, word);
-    }
-}
-
-void ParseScanOptions(WordReader& reader, CommandLine& line)
-{
-    while (!reader.Done()) {
-        const std::string& word = reader.Take();
-        if (reader.IsOption(word))
-            throw UsageError("unknown option '" + word + "'");
-        if (line.folder)
-            throw SecondFolder(*line.folder, word);
-        line.folder = word;
-    }
-}
-
-void ParseRestoreWords(WordReader& reader, CommandLine& line, bool (*looksLikeFolder)(const std::string&))
-{
-    bool first = true;
-    while (!reader.Done()) {
-        const std::string& word = reader.Take();
-        if (reader.IsOption(word))
-            throw UsageError("unknown option '" + word + "'");
-        if (first && (!HasGaugeExtension(word) || looksLikeFolder(word)))
-            line.folder = word;
-        else
-            line.keys.push_back(word);
-        first = false;
-    }
 }
 
 }  // namespace
 
+// The first "--" ends the options: it is skipped, and every word after it is
+// taken as it stands.
 CommandLine ParseCommandLine(const std::vector<std::string>& words, bool (*looksLikeFolder)(const std::string&))
 {
     if (words.empty())
         throw UsageError("no command given");
     CommandLine line;
     line.command = ParseCommandName(words[0]);
-    WordReader reader(words);
-    switch (line.command) {
-    case Command::Help:
-    case Command::Version:
-        break;
-    case Command::Scan:
-    case Command::Check:
-        ParseScanOptions(reader, line);
-        break;
-    case Command::Move:
-        ParseMoveOptions(reader, line);
-        break;
-    case Command::Restore:
-        ParseRestoreWords(reader, line, looksLikeFolder);
-        break;
+    if (line.command == Command::Help || line.command == Command::Version)
+        return line;
+    const bool isMove = line.command == Command::Move;
+    bool optionsEnded = false;
+    for (std::size_t next = 1; next < words.size(); ++next) {
+        const std::string& word = words[next];
+        if (word == "--" && !optionsEnded) {
+            optionsEnded = true;
+            continue;
+        }
+        const bool option = !optionsEnded && word.size() > 1 && word[0] == '-';
+        if (option && isMove && (word == "--yes" || word == "-y")) {
+            line.assumeYes = true;
+        } else if (option && isMove && (word == "--keep" || word == "--select")) {
+            if (++next == words.size())
+                throw UsageError(word + " needs a gauge key");
+            (word == "--keep" ? line.keep : line.select).push_back(words[next]);
+        } else if (option) {
+            throw UsageError("unknown option '" + word + "'");
+        } else if (line.command == Command::Restore &&
+                   (line.folder || !line.keys.empty() || (HasGaugeExtension(word) && !looksLikeFolder(word)))) {
+            // Restore takes its first word for the folder unless it looks like a gauge key and names no
+            // folder; every later word is a key.
+            line.keys.push_back(word);
+        } else if (line.folder) {
+            // Names both words, so that a word taken as a folder after "--" shows.
+            throw UsageError("more than one folder given: '" + *line.folder + "' and '" + word + "'");
+        } else {
+            line.folder = word;
+        }
     }
     return line;
 }

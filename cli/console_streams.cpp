@@ -11,21 +11,11 @@
 
 #include <fcntl.h>
 #include <io.h>
+
+#include "platform/win32/wide_text.h"
 #endif
 
 namespace dalvorn {
-
-#ifdef _WIN32
-namespace {
-const std::size_t kOutputBufferSize = 64 * 1024;
-
-bool IsConsole(int descriptor)
-{
-    DWORD mode;
-    return GetConsoleMode(reinterpret_cast<HANDLE>(_get_osfhandle(descriptor)), &mode) != FALSE;
-}
-}  // namespace
-#endif
 
 void UseBinaryConsoleStreams()
 {
@@ -35,27 +25,16 @@ void UseBinaryConsoleStreams()
     // Written anywhere but to a console, the output goes out in blocks, as
     // the C library does elsewhere; the Windows one would write it byte by
     // byte.
-    if (!IsConsole(_fileno(stdout)))
-        std::setvbuf(stdout, nullptr, _IOFBF, kOutputBufferSize);
+    DWORD mode;
+    if (!GetConsoleMode(reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(stdout))), &mode))
+        std::setvbuf(stdout, nullptr, _IOFBF, 64 * 1024);
 #endif
 }
 
 std::string ConsoleText(const std::string& nameText)
 {
 #ifdef _WIN32
-    if (IsAscii(nameText))
-        return nameText;
-    const int length = static_cast<int>(nameText.size());
-    std::wstring wide(static_cast<std::size_t>(MultiByteToWideChar(CP_ACP, 0, nameText.data(), length, nullptr, 0)),
-                      L'\0');
-    MultiByteToWideChar(CP_ACP, 0, nameText.data(), length, wide.data(), static_cast<int>(wide.size()));
-    const int wideLength = static_cast<int>(wide.size());
-    std::string utf8(
-        static_cast<std::size_t>(WideCharToMultiByte(CP_UTF8, 0, wide.data(), wideLength, nullptr, 0, nullptr, nullptr)),
-        '\0');
-    WideCharToMultiByte(CP_UTF8, 0, wide.data(), wideLength, utf8.data(), static_cast<int>(utf8.size()), nullptr,
-                        nullptr);
-    return utf8;
+    return IsAscii(nameText) ? nameText : CodePageFromWide(CP_UTF8, WideFromCodePage(CP_ACP, nameText));
 #else
     // Linux spells names in UTF-8, but a name that is none is read as
     // Windows-1252, as the keys made of it are.

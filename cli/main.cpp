@@ -23,12 +23,8 @@ bool IsExistingFolder(const std::string& word)
 
 int Run(const CommandLine& line, const Console& console)
 {
-    if (line.command == Command::Help) {
-        std::fputs(kUsageText, console.output);
-        return 0;
-    }
-    if (line.command == Command::Version) {
-        std::fputs(VersionText().c_str(), console.output);
+    if (line.command == Command::Help || line.command == Command::Version) {
+        std::fputs(line.command == Command::Help ? kUsageText : VersionText().c_str(), console.output);
         return 0;
     }
     const std::optional<std::string> folder = line.folder ? line.folder : FindRegisteredSimulatorFolder();

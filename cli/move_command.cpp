@@ -10,19 +10,6 @@
 
 namespace dalvorn {
 
-namespace {
-
-// Applies --keep and --select.
-void ApplyTicks(const FileSystem& fileSystem, const CommandLine& line, GaugeList& list)
-{
-    for (const std::string& key : line.keep)
-        TickListed(fileSystem, list, key, false);
-    for (const std::string& key : line.select)
-        TickListed(fileSystem, list, key, true);
-}
-
-}  // namespace
-
 void TickListed(const FileSystem& fileSystem, GaugeList& list, const std::string& key, bool checked)
 {
     GaugeList::Entry entry = list.Find(fileSystem.Names().LowerCase(key));
@@ -39,7 +26,10 @@ int RunMove(FileSystem& fileSystem, const CommandLine& line, const std::string& 
     ScanSimulatorFolder(fileSystem, owner, folder, table, list);
     if (owner.ErrorShown())
         return 1;
-    ApplyTicks(fileSystem, line, list);
+    for (const std::string& key : line.keep)
+        TickListed(fileSystem, list, key, false);
+    for (const std::string& key : line.select)
+        TickListed(fileSystem, list, key, true);
     MoveSelectedGauges(fileSystem, owner, folder, table, list);
     if (owner.ErrorShown())
         return 1;

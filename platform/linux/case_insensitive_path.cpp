@@ -2,8 +2,9 @@
 
 #include <sys/stat.h>
 
+#include "core/text_case.h"
 #include "directory_handle.h"
-#include "name_order.h"
+#include "folder_listing.h"
 
 namespace dalvorn {
 
@@ -13,14 +14,6 @@ bool EntryExists(const std::string& path)
 {
     struct stat status;
     return lstat(path.empty() ? "." : path.c_str(), &status) == 0;
-}
-
-std::string WithoutTrailingSeparators(const std::string& path)
-{
-    std::size_t end = path.size();
-    while (end > 1 && path[end - 1] == '/')
-        --end;
-    return path.substr(0, end);
 }
 
 // The first name in folder order that equals `name` in any letter case;
@@ -39,35 +32,29 @@ std::optional<std::string> FirstMatchIgnoringCase(const std::string& folder, con
 }
 
 // Splits off the last component, ignoring trailing separators:
-// "/a/b/" gives "/a" and "b", "/a" gives "/" and "a".
+// "/a//b/" gives "/a" and "b", "/a" gives "/" and "a", "a" gives "" and "a".
 PathParts SplitLastComponent(const std::string& path)
 {
-    const std::string trimmed = WithoutTrailingSeparators(path);
-    const std::size_t separator = trimmed.rfind('/');
+    const std::size_t end = path.find_last_not_of('/') + 1;
+    if (end == 0)
+        return {};
+    const std::size_t separator = path.rfind('/', end - 1);
     if (separator == std::string::npos)
-        return {std::string(), trimmed};
-    if (trimmed == "/")
-        return {"/", std::string()};
-    std::string folder = WithoutTrailingSeparators(trimmed.substr(0, separator));
-    return {folder.empty() ? "/" : folder, trimmed.substr(separator + 1)};
+        return {std::string(), path.substr(0, end)};
+    const std::size_t folderEnd = path.find_last_not_of('/', separator) + 1;
+    return {folderEnd == 0 ? "/" : path.substr(0, folderEnd), path.substr(separator + 1, end - separator - 1)};
 }
 
 }  // namespace
 
 std::string AppendComponent(const std::string& folder, const std::string& name)
 {
-    if (folder.empty())
-        return name;
-    if (folder.back() == '/')
-        return folder + name;
-    return folder + '/' + name;
+    return folder.empty() || folder.back() == '/' ? folder + name : folder + '/' + name;
 }
 
 std::optional<std::string> FindEntryIgnoringCase(const std::string& folder, const std::string& name)
 {
-    if (EntryExists(AppendComponent(folder, name)))
-        return name;
-    return FirstMatchIgnoringCase(folder, name);
+    return EntryExists(AppendComponent(folder, name)) ? name : FirstMatchIgnoringCase(folder, name);
 }
 
 std::optional<std::string> ResolvePathIgnoringCase(const std::string& path)
@@ -76,13 +63,12 @@ std::optional<std::string> ResolvePathIgnoringCase(const std::string& path)
         return std::nullopt;
     if (EntryExists(path))
         return path;
-    const PathParts given = SplitLastComponent(path);
     const std::optional<PathParts> parts = ResolveParentIgnoringCase(path);
     if (!parts)
         return std::nullopt;
     // With the folder spelt as given, the exact name is already known to be
     // missing; only a listing can find it now.
-    const std::optional<std::string> name = parts->folder == given.folder
+    const std::optional<std::string> name = parts->folder == SplitLastComponent(path).folder
                                                 ? FirstMatchIgnoringCase(parts->folder, parts->name)
                                                 : FindEntryIgnoringCase(parts->folder, parts->name);
     if (!name)
@@ -99,14 +85,16 @@ std::optional<std::string> ResolvePathIgnoringCase(const std::string& path)
 
 std::optional<PathParts> ResolveParentIgnoringCase(const std::string& path)
 {
-    const PathParts parts = SplitLastComponent(path);
+    PathParts parts = SplitLastComponent(path);
     if (parts.name.empty())
         return std::nullopt;
-    std::optional<std::string> folder =
-        parts.folder.empty() ? std::optional<std::string>(std::string()) : ResolvePathIgnoringCase(parts.folder);
-    if (!folder)
-        return std::nullopt;
-    return PathParts{*folder, parts.name};
+    if (!parts.folder.empty()) {
+        const std::optional<std::string> folder = ResolvePathIgnoringCase(parts.folder);
+        if (!folder)
+            return std::nullopt;
+        parts.folder = *folder;
+    }
+    return parts;
 }
 
 std::string ExistingSpelling(const std::string& path)

@@ -5,15 +5,23 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <iterator>
 #include <system_error>
 
+#include "core/text_case.h"
 #include "directory_handle.h"
-#include "name_order.h"
 
 namespace dalvorn {
 
 namespace {
+
+// Names sort as their keys do: "0" for a dot entry or "1", then the name
+// upper-cased.
+std::string OrderKey(const std::string& name)
+{
+    std::string key = (IsDotEntry(name) ? "0" : "1") + name;
+    std::transform(key.begin(), key.end(), key.begin(), AsciiUpper);
+    return key;
+}
 
 // Only the entry itself is a regular file, never a link; links are followed
 // to folders, as Windows reports a junction to a folder as a folder.
@@ -32,31 +40,13 @@ DirectoryEntry EntryOf(int folderDescriptor, const dirent& entry)
     return result;
 }
 
-// In the order of CompareNamesIgnoringCase, each name upper-cased once
-// rather than in every comparison.
-void SortInFolderOrder(std::vector<DirectoryEntry>& entries)
-{
-    std::vector<std::string> keys;
-    std::vector<std::size_t> order;
-    keys.reserve(entries.size());
-    for (const DirectoryEntry& entry : entries) {
-        order.push_back(keys.size());
-        keys.push_back(entry.name);
-        for (char& c : keys.back())
-            c = AsciiUpper(c);
-    }
-    std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
-        const int compared = keys[a].compare(keys[b]);
-        return compared != 0 ? compared < 0 : entries[a].name < entries[b].name;
-    });
-    std::vector<DirectoryEntry> sorted;
-    sorted.reserve(entries.size());
-    for (const std::size_t index : order)
-        sorted.push_back(std::move(entries[index]));
-    entries = std::move(sorted);
-}
-
 }  // namespace
+
+bool PrecedesInFolderOrder(const std::string& left, const std::string& right)
+{
+    const int compared = OrderKey(left).compare(OrderKey(right));
+    return compared != 0 ? compared < 0 : left < right;
+}
 
 std::optional<std::vector<DirectoryEntry>> ListFolder(const std::string& folder)
 {
@@ -66,18 +56,22 @@ std::optional<std::vector<DirectoryEntry>> ListFolder(const std::string& folder)
             return std::nullopt;
         throw FileException(folder, std::generic_category().message(directory.Error()));
     }
-    // "." and ".." are kept apart and put first, which spares the sort
-    // testing for them in every comparison.
-    std::vector<DirectoryEntry> entries;
-    std::vector<DirectoryEntry> dots;
+    // Each name is keyed once rather than in every comparison.
+    std::vector<std::pair<std::string, DirectoryEntry>> keyed;
     while (const dirent* entry = directory.Next()) {
-        (IsDotEntry(entry->d_name) ? dots : entries).push_back(EntryOf(directory.Descriptor(), *entry));
+        DirectoryEntry listed = EntryOf(directory.Descriptor(), *entry);
+        keyed.emplace_back(OrderKey(listed.name), std::move(listed));
     }
     if (directory.Error() != 0)
         throw FileException(folder, std::generic_category().message(directory.Error()));
-    SortInFolderOrder(dots);
-    SortInFolderOrder(entries);
-    entries.insert(entries.begin(), std::make_move_iterator(dots.begin()), std::make_move_iterator(dots.end()));
+    std::sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) {
+        const int compared = a.first.compare(b.first);
+        return compared != 0 ? compared < 0 : a.second.name < b.second.name;
+    });
+    std::vector<DirectoryEntry> entries;
+    entries.reserve(keyed.size());
+    for (auto& [key, entry] : keyed)
+        entries.push_back(std::move(entry));
     return entries;
 }
 

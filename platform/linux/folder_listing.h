@@ -1,4 +1,7 @@
 #pragma once
+// Folders listed in the order NTFS keeps its index: "." and ".." first, then
+// ordinal order of the upper-cased names, names equal in that order by their
+// raw bytes so the order stays total.
 
 #include <optional>
 #include <string>
@@ -7,6 +10,13 @@
 #include "core/file_system.h"
 
 namespace dalvorn {
+
+inline bool IsDotEntry(const std::string& name)
+{
+    return name == "." || name == "..";
+}
+
+bool PrecedesInFolderOrder(const std::string& left, const std::string& right);
 
 // The folder's entries, in folder order, or nothing when there is no folder
 // at the path. An entry is a directory when it is one or a link that leads

@@ -1,16 +1,11 @@
 #include "posix_file_system.h"
 
 #include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstring>
 
 #include "case_insensitive_path.h"
 #include "core/text_case.h"
 #include "core/text_encoding.h"
 #include "folder_listing.h"
-#include "name_order.h"
 #include "platform/native_file_system.h"
 #include "posix_readable_file.h"
 
@@ -61,16 +56,14 @@ void PosixFileSystem::Enumerate(const std::string& folder, const EntryVisitor& v
     std::optional<std::vector<DirectoryEntry>> entries = ListFolder(folder);
     if (!entries) {
         const std::optional<std::string> diskPath = ResolvePathIgnoringCase(folder);
-        if (!diskPath || *diskPath == folder)
-            return;
-        entries = ListFolder(*diskPath);
+        if (diskPath && *diskPath != folder)
+            entries = ListFolder(*diskPath);
     }
-    if (!entries)
-        return;
     // Listed completely before the first visit, so a visitor that walks
     // deeper never holds this folder open.
-    for (const DirectoryEntry& entry : *entries)
-        visit(entry);
+    if (entries)
+        for (const DirectoryEntry& entry : *entries)
+            visit(entry);
 }
 
 void PosixFileSystem::CreateFolder(const std::string& path)
@@ -100,9 +93,7 @@ std::optional<FolderIdentity> PosixFileSystem::IdentifyFolder(const std::string&
     if (std::optional<FolderIdentity> identity = IdentityOf(path))
         return identity;
     const std::optional<std::string> diskPath = ResolvePathIgnoringCase(path);
-    if (!diskPath || *diskPath == path)
-        return std::nullopt;
-    return IdentityOf(*diskPath);
+    return diskPath && *diskPath != path ? IdentityOf(*diskPath) : std::nullopt;
 }
 
 std::unique_ptr<FileSystem> CreateNativeFileSystem()

@@ -1,7 +1,6 @@
 #include "wine_drive_mapping.h"
 
-#include <sys/stat.h>
-
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
 #include <vector>
@@ -23,24 +22,16 @@ bool IsWindowsSeparator(char c)
     return c == '\\' || c == '/';
 }
 
-bool IsFolder(const std::string& path)
-{
-    struct stat status;
-    return stat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
-}
-
 // The host folder the prefix maps a drive letter to, its links resolved.
 std::optional<std::string> DriveRoot(const std::string& prefix, char letter)
 {
     const std::string devices = AppendComponent(prefix, "dosdevices");
     const std::optional<std::string> link = FindEntryIgnoringCase(devices, {AsciiLower(letter), ':'});
-    if (!link || !IsFolder(AppendComponent(devices, *link)))
-        return std::nullopt;
     std::error_code error;
-    const std::filesystem::path root = std::filesystem::canonical(AppendComponent(devices, *link), error);
-    if (error)
+    if (!link || !std::filesystem::is_directory(AppendComponent(devices, *link), error))
         return std::nullopt;
-    return root.string();
+    const std::filesystem::path root = std::filesystem::canonical(AppendComponent(devices, *link), error);
+    return error ? std::nullopt : std::optional<std::string>(root.string());
 }
 
 // The path's components after its drive, with "." dropped and ".." taking
@@ -48,11 +39,8 @@ std::optional<std::string> DriveRoot(const std::string& prefix, char letter)
 std::vector<std::string> ComponentsAfterDrive(const std::string& windowsPath)
 {
     std::vector<std::string> components;
-    std::size_t start = 2;
-    while (start < windowsPath.size()) {
-        std::size_t end = start;
-        while (end < windowsPath.size() && !IsWindowsSeparator(windowsPath[end]))
-            ++end;
+    for (std::size_t start = 2; start < windowsPath.size();) {
+        const std::size_t end = std::min(windowsPath.find_first_of("\\/", start), windowsPath.size());
         const std::string component = windowsPath.substr(start, end - start);
         if (component == "..") {
             if (!components.empty())

@@ -3,6 +3,7 @@
 #include <pwd.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "case_insensitive_path.h"
@@ -21,18 +22,12 @@ constexpr std::string_view kSimulatorKeys[] = {
 };
 constexpr std::string_view kFolderValue = "EXE Path";
 
-std::size_t CharacterCount(const std::string& utf8)
-{
-    std::size_t count = 0;
-    for (const char c : utf8)
-        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80)
-            ++count;
-    return count;
-}
-
+// Not empty and at most kMaxRegisteredFolderLength characters long, each UTF-8 sequence counted once.
 bool IsUsableFolder(const std::string& path)
 {
-    return !path.empty() && CharacterCount(path) <= kMaxRegisteredFolderLength;
+    const auto isLeadByte = [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; };
+    return !path.empty() &&
+           static_cast<std::size_t>(std::count_if(path.begin(), path.end(), isLeadByte)) <= kMaxRegisteredFolderLength;
 }
 
 // The file's text; nothing when it is missing, no regular file or unreadable.
@@ -50,17 +45,6 @@ std::optional<std::string> ReadWholeFile(const std::string& path)
     }
 }
 
-std::optional<std::string> HomeFolder()
-{
-    const char* home = std::getenv("HOME");
-    if (home != nullptr && *home != '\0')
-        return std::string(home);
-    const passwd* account = getpwuid(getuid());
-    if (account != nullptr && account->pw_dir != nullptr && *account->pw_dir != '\0')
-        return std::string(account->pw_dir);
-    return std::nullopt;
-}
-
 }  // namespace
 
 std::optional<std::string> RegisteredSimulatorPathInWineRegistry(std::string_view systemRegistryText)
@@ -76,12 +60,8 @@ std::optional<std::string> RegisteredSimulatorPathInWineRegistry(std::string_vie
 std::optional<std::string> FindRegisteredSimulatorFolderInPrefix(const std::string& prefix)
 {
     const std::optional<std::string> text = ReadWholeFile(AppendComponent(prefix, "system.reg"));
-    if (!text)
-        return std::nullopt;
-    const std::optional<std::string> windowsPath = RegisteredSimulatorPathInWineRegistry(*text);
-    if (!windowsPath)
-        return std::nullopt;
-    return MapWindowsPathIntoWinePrefix(prefix, *windowsPath);
+    const std::optional<std::string> windowsPath = text ? RegisteredSimulatorPathInWineRegistry(*text) : std::nullopt;
+    return windowsPath ? MapWindowsPathIntoWinePrefix(prefix, *windowsPath) : std::nullopt;
 }
 
 std::optional<std::string> WinePrefixFromEnvironment()
@@ -89,18 +69,20 @@ std::optional<std::string> WinePrefixFromEnvironment()
     const char* prefix = std::getenv("WINEPREFIX");
     if (prefix != nullptr && *prefix != '\0')
         return std::string(prefix);
-    const std::optional<std::string> home = HomeFolder();
-    if (!home)
+    const char* home = std::getenv("HOME");
+    if (home == nullptr || *home == '\0') {
+        const passwd* account = getpwuid(getuid());
+        home = account != nullptr ? account->pw_dir : nullptr;
+    }
+    if (home == nullptr || *home == '\0')
         return std::nullopt;
-    return AppendComponent(*home, ".wine");
+    return AppendComponent(home, ".wine");
 }
 
 std::optional<std::string> FindRegisteredSimulatorFolder()
 {
     const std::optional<std::string> prefix = WinePrefixFromEnvironment();
-    if (!prefix)
-        return std::nullopt;
-    return FindRegisteredSimulatorFolderInPrefix(*prefix);
+    return prefix ? FindRegisteredSimulatorFolderInPrefix(*prefix) : std::nullopt;
 }
 
 }  // namespace dalvorn

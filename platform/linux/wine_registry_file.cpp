@@ -1,5 +1,7 @@
 #include "wine_registry_file.h"
 
+#include <algorithm>
+
 #include "core/text_case.h"
 #include "core/text_encoding.h"
 
@@ -160,16 +162,10 @@ std::optional<std::string> ReadStringData(std::string_view line, std::size_t pos
 // of its data; nothing when the line is not a well-formed value line.
 std::optional<std::u16string> ReadValueName(std::string_view line, std::size_t& position)
 {
-    std::optional<std::u16string> name;
-    if (line[position] == '@') {
-        ++position;
-        name.emplace();
-    } else {
-        ++position;
-        name = ReadEscapedString(line, position, '"');
-        if (!name)
-            return std::nullopt;
-    }
+    const bool isDefault = line[position++] == '@';
+    std::optional<std::u16string> name = isDefault ? std::u16string() : ReadEscapedString(line, position, '"');
+    if (!name)
+        return std::nullopt;
     SkipBlanks(line, position);
     if (position >= line.size() || line[position] != '=')
         return std::nullopt;
@@ -178,42 +174,21 @@ std::optional<std::u16string> ReadValueName(std::string_view line, std::size_t& 
     return name;
 }
 
-// Splits the file into lines, a CR before the LF dropped.
-class LineCursor {
-public:
-    explicit LineCursor(std::string_view text) : text_(text) {}
-
-    bool Next(std::string_view& line)
-    {
-        if (position_ >= text_.size())
-            return false;
-        std::size_t end = text_.find('\n', position_);
-        if (end == std::string_view::npos)
-            end = text_.size();
-        line = text_.substr(position_, end - position_);
-        position_ = end + 1;
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
-        return true;
-    }
-
-private:
-    std::string_view text_;
-    std::size_t position_ = 0;
-};
-
 }  // namespace
 
 std::optional<std::string> FindWineRegistryString(std::string_view fileText, std::string_view keyPath,
                                                   std::string_view valueName)
 {
-    LineCursor lines(fileText);
-    std::string_view line;
     bool inWantedKey = false;
     // Binary data may go on over several lines, each but the last ending
     // with a backslash; those lines are not values of their own.
     bool continuation = false;
-    while (lines.Next(line)) {
+    for (std::size_t start = 0; start < fileText.size();) {
+        const std::size_t end = std::min(fileText.find('\n', start), fileText.size());
+        std::string_view line = fileText.substr(start, end - start);
+        start = end + 1;
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
         const bool continues = !line.empty() && line.back() == '\\';
         if (continuation) {
             continuation = continues;
