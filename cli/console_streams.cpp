@@ -12,7 +12,7 @@
 #include <fcntl.h>
 #include <io.h>
 
-#include "platform/win32/wide_text.h"
+#include "platform/win32/win32_text.h"
 #endif
 
 namespace dalvorn {
