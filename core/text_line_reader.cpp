@@ -9,8 +9,8 @@ const char kEndOfFileMark = '\x1A';
 const std::size_t kChunkSize = 64 * 1024;
 }  // namespace
 
-TextLineReader::TextLineReader(std::unique_ptr<ReadableFile> file, std::string path)
-    : file_(std::move(file)), path_(std::move(path)), chunk_(new char[kChunkSize])
+TextLineReader::TextLineReader(std::unique_ptr<ReadableFile> file)
+    : file_(std::move(file)), chunk_(new char[kChunkSize])
 {
 }
 
