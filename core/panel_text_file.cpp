@@ -41,35 +41,24 @@ PanelTextFile::PanelTextFile(std::unique_ptr<ReadableFile> file)
 std::size_t PanelTextFile::Read(char* buffer, std::size_t capacity)
 {
     if (pendingStart_ == pending_.size()) {
-        if (endOfFile_)
-            return 0;
         if (!utf16_)
-            return file_->Read(buffer, capacity);
-        if (!DecodeMore())
-            return 0;
+            return endOfFile_ ? 0 : file_->Read(buffer, capacity);
+        // The delivered text makes way for the next decoded text, if any.
+        pending_.clear();
+        pendingStart_ = 0;
+        while (pending_.empty() && !endOfFile_) {
+            const std::size_t got = file_->Read(raw_.get(), kRawChunkSize);
+            endOfFile_ = got == 0;
+            if (endOfFile_)
+                decoder_.Finish(pending_);
+            else
+                decoder_.Decode(raw_.get(), got, pending_);
+        }
     }
     const std::size_t count = std::min(capacity, pending_.size() - pendingStart_);
     std::memcpy(buffer, pending_.data() + pendingStart_, count);
     pendingStart_ += count;
     return count;
-}
-
-// Replaces the delivered text with the next decoded text; false at the end
-// of the file.
-bool PanelTextFile::DecodeMore()
-{
-    pending_.clear();
-    pendingStart_ = 0;
-    while (pending_.empty() && !endOfFile_) {
-        const std::size_t got = file_->Read(raw_.get(), kRawChunkSize);
-        if (got == 0) {
-            endOfFile_ = true;
-            decoder_.Finish(pending_);
-        } else {
-            decoder_.Decode(raw_.get(), got, pending_);
-        }
-    }
-    return !pending_.empty();
 }
 
 }  // namespace dalvorn

@@ -1,7 +1,5 @@
 #include "plain_name.h"
 
-#include <array>
-
 #include "file_system.h"
 #include "text_case.h"
 
@@ -39,8 +37,7 @@ bool IsDeviceName(std::string_view name)
     std::string_view base = name.substr(0, name.find('.'));
     while (!base.empty() && base.back() == ' ')
         base.remove_suffix(1);
-    static const std::array<std::string_view, 4> kDevices = {"CON", "PRN", "AUX", "NUL"};
-    for (std::string_view device : kDevices)
+    for (const std::string_view device : {"CON", "PRN", "AUX", "NUL"})
         if (EqualsIgnoringAsciiCase(base, device))
             return true;
     if (base.size() != 4 || base[3] < '1' || base[3] > '9')
