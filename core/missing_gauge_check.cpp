@@ -131,14 +131,13 @@ private:
 std::vector<MissingContainer> FindMissingContainers(const FileSystem& fileSystem, const std::string& folder)
 {
     ContainerSearch search(fileSystem, folder);
-    PanelGaugeVisitor visit;
-    visit.gauge = [&search](const std::string& aircraft, const std::string& panelFolder, const std::string& name) {
-        search.Note(aircraft, panelFolder, name);
-    };
-    visit.missingAlias = [&search](const std::string& aircraft, const std::string& alias) {
-        search.NoteMissingAlias(aircraft, alias);
-    };
-    ForEachPanelGauge(fileSystem, folder, visit);
+    ForEachPanelGauge(fileSystem, folder,
+                      {[&search](const std::string& aircraft, const std::string& panelFolder, const std::string& name) {
+                           search.Note(aircraft, panelFolder, name);
+                       },
+                       [&search](const std::string& aircraft, const std::string& alias) {
+                           search.NoteMissingAlias(aircraft, alias);
+                       }});
     return search.Result();
 }
 

@@ -7,11 +7,6 @@ namespace dalvorn {
 
 namespace {
 
-bool IsSeparator(char c)
-{
-    return c == '\\' || c == '/';
-}
-
 bool IsForbiddenCharacter(char c)
 {
     static const std::string_view kForbidden = "\\/:*?\"<>|";
@@ -63,7 +58,7 @@ bool StaysInItsFolder(const FileSystem& fileSystem, const DirectoryEntry& entry)
 {
     const std::string& name = entry.name;
     return entry.nameIsExact && !name.empty() && name != "." && name != ".." &&
-           !HasCharacter(fileSystem, name, IsSeparator);
+           !HasCharacter(fileSystem, name, [](char c) { return c == '\\' || c == '/'; });
 }
 
 }  // namespace dalvorn
