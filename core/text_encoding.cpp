@@ -108,14 +108,12 @@ std::string Windows1252ToUtf8(std::string_view text)
 std::string Utf8ReadingStrayBytesAsWindows1252(std::string_view text)
 {
     std::string utf8;
-    for (std::size_t at = 0; at < text.size();) {
-        const std::size_t length = Utf8SequenceLength(text, at);
-        if (length == 0) {
-            AppendUtf8(Windows1252Character(static_cast<unsigned char>(text[at++])), utf8);
-        } else {
+    for (std::size_t at = 0, length; at < text.size(); at += std::max<std::size_t>(length, 1)) {
+        length = Utf8SequenceLength(text, at);
+        if (length == 0)
+            AppendUtf8(Windows1252Character(static_cast<unsigned char>(text[at])), utf8);
+        else
             utf8.append(text, at, length);
-            at += length;
-        }
     }
     return utf8;
 }
