@@ -13,17 +13,8 @@ namespace {
 
 const int kSomethingMissing = 3;
 
-const char* StateWord(ContainerState state)
-{
-    switch (state) {
-    case ContainerState::Moved:
-        return "moved  ";
-    case ContainerState::Local:
-        return "local  ";
-    default:
-        return "missing";
-    }
-}
+// By ContainerState.
+const char* const kStateWords[] = {"moved  ", "local  ", "missing"};
 
 std::string Joined(const std::vector<std::string>& names)
 {
@@ -64,7 +55,7 @@ int RunCheck(FileSystem& fileSystem, const std::string& folderText, const Consol
     }
     std::string restoreCommand;
     for (const MissingContainer& container : missing) {
-        std::fprintf(console.output, "%s %s (Needed By: %s)\n", StateWord(container.state),
+        std::fprintf(console.output, "%s %s (Needed By: %s)\n", kStateWords[static_cast<int>(container.state)],
                      ConsoleText(container.name).c_str(), ConsoleText(Joined(container.neededBy)).c_str());
         if (container.state == ContainerState::Moved)
             restoreCommand += " " + Quoted(container.name);

@@ -1,6 +1,7 @@
 #include "aircraft_panels.h"
 
 #include <set>
+#include <utility>
 #include <vector>
 
 #include "file_system.h"
@@ -105,10 +106,8 @@ private:
     // and never cuts a panel folder of the aircraft's own.
     bool FirstVisit(const std::string& folderPath, bool linkBelowLink)
     {
-        if (!aircraftFolderIdentified_) {
-            aircraftFolderIdentified_ = true;
+        if (!std::exchange(aircraftFolderIdentified_, true))
             Remember(aircraftFolder_);
-        }
         const std::optional<bool> first = Remember(folderPath);
         return first ? *first : !linkBelowLink;
     }

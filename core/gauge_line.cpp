@@ -6,6 +6,8 @@ namespace dalvorn {
 
 namespace {
 
+constexpr std::string_view kGaugeLinePrefix = "gauge";
+
 bool IsBlank(char c)
 {
     return c == ' ' || c == '\t';
@@ -33,7 +35,6 @@ void GaugeLine::Start()
 void GaugeLine::StartName()
 {
     nameCut_ = false;
-    nameStarted_ = false;
     nameTooLong_ = false;
     name_.clear();
     blanks_.clear();
@@ -54,12 +55,10 @@ void GaugeLine::Feed(std::string_view part)
                 stage_ = Stage::NotAGaugeLine;
                 return;
             }
-            prefix_[prefixMatched_] = c;
-            if (++prefixMatched_ == kGaugeLinePrefixLength) {
-                // Without an '=' the whole line is the name, prefix included.
-                TakeNameText(std::string_view(prefix_, kGaugeLinePrefixLength));
+            // Without an '=' the whole line is the name, prefix included.
+            TakeNameText(part.substr(i, 1));
+            if (++prefixMatched_ == kGaugeLinePrefix.size())
                 stage_ = Stage::Name;
-            }
             break;
         case Stage::Name:
             if (nameCut_ && !equalsSeen_) {
@@ -99,33 +98,22 @@ void GaugeLine::FeedName(char c)
     } else if (IsBlank(c)) {
         // A run longer than any name is either trimmed or makes the name too
         // long; its length beyond that does not matter.
-        if (nameStarted_ && blanks_.size() <= kLongestGaugeName)
+        if (!name_.empty() && blanks_.size() <= kLongestGaugeName)
             blanks_ += c;
     } else {
         TakeNameText(std::string_view(&c, 1));
     }
 }
 
+// Puts the blanks before the text into the name: they are inner ones now.
 void GaugeLine::TakeNameText(std::string_view text)
 {
-    nameStarted_ = true;
-    if (!blanks_.empty()) {
-        AppendToName(blanks_);
-        blanks_.clear();
-    }
-    AppendToName(text);
-}
-
-void GaugeLine::AppendToName(std::string_view text)
-{
-    if (nameTooLong_ || text.empty())
-        return;
-    if (name_.size() + text.size() > kLongestGaugeName) {
-        nameTooLong_ = true;
+    nameTooLong_ = nameTooLong_ || name_.size() + blanks_.size() + text.size() > kLongestGaugeName;
+    if (nameTooLong_)
         name_.clear();
-        return;
-    }
-    name_.append(text);
+    else
+        name_.append(blanks_).append(text);
+    blanks_.clear();
 }
 
 bool GaugeLine::Finish(std::string& name) const

@@ -23,9 +23,6 @@ namespace dalvorn {
 // than this therefore names no gauge file, whatever the encoding.
 inline constexpr std::size_t kLongestGaugeName = 4096;
 
-inline constexpr char kGaugeLinePrefix[] = "gauge";
-inline constexpr std::size_t kGaugeLinePrefixLength = sizeof(kGaugeLinePrefix) - 1;
-
 class GaugeLine {
 public:
     // Forgets the line before: the next part starts a new line.
@@ -40,15 +37,12 @@ private:
 
     void FeedName(char c);
     void TakeNameText(std::string_view text);
-    void AppendToName(std::string_view text);
     void StartName();
 
     Stage stage_ = Stage::Indent;
     std::size_t prefixMatched_ = 0;
-    char prefix_[kGaugeLinePrefixLength] = {};  // "gauge" as the line spells it
     bool equalsSeen_ = false;
-    bool nameCut_ = false;      // a ',' or '!' ended the name
-    bool nameStarted_ = false;  // past the blanks before the name
+    bool nameCut_ = false;  // a ',' or '!' ended the name
     bool nameTooLong_ = false;
     std::string name_;
     std::string blanks_;  // blanks after the name so far: inner ones unless it ends here

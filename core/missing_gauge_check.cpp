@@ -67,13 +67,13 @@ private:
     {
         if (HoldsContainer({kGaugeFolderName}, name))
             return {true, {}, {}, {}};
-        const std::optional<std::string> topLevel = TopLevelGaugeName(fileSystem_, name);
-        for (const std::string_view extension : kGaugeExtensions) {
-            const std::string gauge = topLevel ? *topLevel + std::string(extension) : std::string();
-            if (topLevel && IsPlainName(fileSystem_, gauge) &&
-                fileSystem_.Exists(PathBelow(fileSystem_, folder_, {kGaugeFolderName, "unused", gauge})))
-                return {false, fileSystem_.Names().LowerCase(gauge), {}, {}};
-        }
+        if (const std::optional<std::string> topLevel = TopLevelGaugeName(fileSystem_, name))
+            for (const std::string_view extension : kGaugeExtensions) {
+                const std::string gauge = *topLevel + std::string(extension);
+                if (IsPlainName(fileSystem_, gauge) &&
+                    fileSystem_.Exists(PathBelow(fileSystem_, folder_, {kGaugeFolderName, "unused", gauge})))
+                    return {false, fileSystem_.Names().LowerCase(gauge), {}, {}};
+            }
         return {};
     }
 
@@ -131,14 +131,13 @@ private:
 std::vector<MissingContainer> FindMissingContainers(const FileSystem& fileSystem, const std::string& folder)
 {
     ContainerSearch search(fileSystem, folder);
-    PanelGaugeVisitor visit;
-    visit.gauge = [&search](const std::string& aircraft, const std::string& panelFolder, const std::string& name) {
-        search.Note(aircraft, panelFolder, name);
-    };
-    visit.missingAlias = [&search](const std::string& aircraft, const std::string& alias) {
-        search.NoteMissingAlias(aircraft, alias);
-    };
-    ForEachPanelGauge(fileSystem, folder, visit);
+    ForEachPanelGauge(fileSystem, folder,
+                      {[&search](const std::string& aircraft, const std::string& panelFolder, const std::string& name) {
+                           search.Note(aircraft, panelFolder, name);
+                       },
+                       [&search](const std::string& aircraft, const std::string& alias) {
+                           search.NoteMissingAlias(aircraft, alias);
+                       }});
     return search.Result();
 }
 

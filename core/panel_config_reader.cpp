@@ -23,7 +23,7 @@ std::string ReadPanelFile(const FileSystem& fileSystem, const std::string& panel
     const auto nameText = [&](const std::string& panelText) {
         return IsAscii(panelText) ? panelText : fileSystem.Names().NameTextFromPanelText(encoding, panelText);
     };
-    TextLineReader reader(std::move(text), panelPath);
+    TextLineReader reader(std::move(text));
     GaugeLine line;
     PanelDefinitions definitions;
     const TextLineReader::PartVisitor feed = [&](std::string_view part) {

@@ -47,17 +47,15 @@ void PanelDefinitions::Feed(std::string_view part)
     if (ended_ || (decided_ && !held_))
         return;
     if (!decided_) {
-        std::size_t first = 0;
-        while (first < part.size() && (part[first] == ' ' || part[first] == '\t'))
-            ++first;
-        if (first == part.size())
+        while (!part.empty() && (part.front() == ' ' || part.front() == '\t'))
+            part.remove_prefix(1);
+        if (part.empty())
             return;
         decided_ = true;
-        held_ = part[first] == '[' || section_ != Section::Other;
-        part.remove_prefix(first);
+        held_ = part.front() == '[' || section_ != Section::Other;
+        if (!held_)
+            return;
     }
-    if (!held_)
-        return;
     if (const std::size_t nul = part.find('\0'); nul != std::string_view::npos) {
         part = part.substr(0, nul);  // the line's text ends there, as a C string's
         ended_ = true;

@@ -9,18 +9,13 @@ namespace dalvorn {
 
 namespace {
 
-bool IsNameSeparator(char c)
-{
-    return c == '\\' || c == '/';
-}
-
 // The parts between separators; the trail byte of a double-byte character
 // is never one.
 PathComponents Split(const FileSystem& fileSystem, const std::string& path)
 {
     PathComponents parts(1);
     for (std::size_t i = 0; i < path.size(); ++i) {
-        if (IsNameSeparator(path[i])) {
+        if (path[i] == '\\' || path[i] == '/') {
             parts.emplace_back();
             continue;
         }

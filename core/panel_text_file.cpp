@@ -2,82 +2,63 @@
 
 #include <algorithm>
 #include <cstring>
+#include <string_view>
 
 namespace dalvorn {
 
 namespace {
 
-const char kUtf16LeMark[] = "\xFF\xFE";
-const char kUtf16BeMark[] = "\xFE\xFF";
-const char kUtf8Mark[] = "\xEF\xBB\xBF";
-const std::size_t kLongestMark = sizeof(kUtf8Mark) - 1;
+constexpr std::string_view kUtf16LeMark = "\xFF\xFE";
+constexpr std::string_view kUtf16BeMark = "\xFE\xFF";
+constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
 const std::size_t kRawChunkSize = 32 * 1024;
-
-bool StartsWith(const std::string& text, const char* mark)
-{
-    return text.compare(0, std::strlen(mark), mark) == 0;
-}
 
 }  // namespace
 
 PanelTextFile::PanelTextFile(std::unique_ptr<ReadableFile> file)
     : file_(std::move(file)), raw_(new char[kRawChunkSize])
 {
-    char start[kLongestMark];
-    while (pending_.size() < kLongestMark) {
-        const std::size_t got = file_->Read(start, kLongestMark - pending_.size());
-        if (got == 0) {
-            endOfFile_ = true;
-            break;
-        }
-        pending_.append(start, got);
+    std::size_t got = 0;
+    while (got < kUtf8Mark.size() && !endOfFile_) {
+        const std::size_t more = file_->Read(raw_.get() + got, kUtf8Mark.size() - got);
+        endOfFile_ = more == 0;
+        got += more;
     }
-    const bool bigEndian = StartsWith(pending_, kUtf16BeMark);
-    if (bigEndian || StartsWith(pending_, kUtf16LeMark)) {
+    const std::string_view start(raw_.get(), got);
+    const bool bigEndian = start.substr(0, kUtf16BeMark.size()) == kUtf16BeMark;
+    if (bigEndian || start.substr(0, kUtf16LeMark.size()) == kUtf16LeMark) {
         utf16_ = true;
         encoding_ = PanelTextEncoding::Utf8;
-        decoder_.SetByteOrder(bigEndian ? Utf16Decoder::ByteOrder::BigEndian : Utf16Decoder::ByteOrder::LittleEndian);
-        const std::string rest = pending_.substr(std::strlen(kUtf16LeMark));
-        pending_.clear();
-        decoder_.Decode(rest.data(), rest.size(), pending_);
-    } else if (StartsWith(pending_, kUtf8Mark)) {
+        decoder_.SetBigEndian(bigEndian);
+        decoder_.Decode(start.data() + kUtf16LeMark.size(), start.size() - kUtf16LeMark.size(), pending_);
+    } else if (start == kUtf8Mark) {
         encoding_ = PanelTextEncoding::Utf8;
-        pending_.clear();
+    } else {
+        pending_ = start;
     }
 }
 
 std::size_t PanelTextFile::Read(char* buffer, std::size_t capacity)
 {
     if (pendingStart_ == pending_.size()) {
-        if (endOfFile_)
-            return 0;
         if (!utf16_)
-            return file_->Read(buffer, capacity);
-        if (!DecodeMore())
-            return 0;
+            return endOfFile_ ? 0 : file_->Read(buffer, capacity);
+        // The delivered text makes way for the next decoded text, if any.
+        pending_.clear();
+        pendingStart_ = 0;
+        while (pending_.empty() && !endOfFile_) {
+            const std::size_t got = file_->Read(raw_.get(), kRawChunkSize);
+            endOfFile_ = got == 0;
+            if (endOfFile_)
+                decoder_.Finish(pending_);
+            else
+                decoder_.Decode(raw_.get(), got, pending_);
+        }
     }
     const std::size_t count = std::min(capacity, pending_.size() - pendingStart_);
     std::memcpy(buffer, pending_.data() + pendingStart_, count);
     pendingStart_ += count;
     return count;
-}
-
-// Replaces the delivered text with the next decoded text; false at the end
-// of the file.
-bool PanelTextFile::DecodeMore()
-{
-    pending_.clear();
-    pendingStart_ = 0;
-    while (pending_.empty() && !endOfFile_) {
-        const std::size_t got = file_->Read(raw_.get(), kRawChunkSize);
-        if (got == 0) {
-            endOfFile_ = true;
-            decoder_.Finish(pending_);
-        } else {
-            decoder_.Decode(raw_.get(), got, pending_);
-        }
-    }
-    return !pending_.empty();
 }
 
 }  // namespace dalvorn

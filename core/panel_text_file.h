@@ -23,8 +23,6 @@ public:
     std::size_t Read(char* buffer, std::size_t capacity) override;
 
 private:
-    bool DecodeMore();
-
     std::unique_ptr<ReadableFile> file_;
     std::unique_ptr<char[]> raw_;  // what one read of the file delivers
     PanelTextEncoding encoding_ = PanelTextEncoding::CodePage;

@@ -1,18 +1,11 @@
 #include "plain_name.h"
 
-#include <array>
-
 #include "file_system.h"
 #include "text_case.h"
 
 namespace dalvorn {
 
 namespace {
-
-bool IsSeparator(char c)
-{
-    return c == '\\' || c == '/';
-}
 
 bool IsForbiddenCharacter(char c)
 {
@@ -39,8 +32,7 @@ bool IsDeviceName(std::string_view name)
     std::string_view base = name.substr(0, name.find('.'));
     while (!base.empty() && base.back() == ' ')
         base.remove_suffix(1);
-    static const std::array<std::string_view, 4> kDevices = {"CON", "PRN", "AUX", "NUL"};
-    for (std::string_view device : kDevices)
+    for (const std::string_view device : {"CON", "PRN", "AUX", "NUL"})
         if (EqualsIgnoringAsciiCase(base, device))
             return true;
     if (base.size() != 4 || base[3] < '1' || base[3] > '9')
@@ -66,7 +58,7 @@ bool StaysInItsFolder(const FileSystem& fileSystem, const DirectoryEntry& entry)
 {
     const std::string& name = entry.name;
     return entry.nameIsExact && !name.empty() && name != "." && name != ".." &&
-           !HasCharacter(fileSystem, name, IsSeparator);
+           !HasCharacter(fileSystem, name, [](char c) { return c == '\\' || c == '/'; });
 }
 
 }  // namespace dalvorn

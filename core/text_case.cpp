@@ -122,16 +122,9 @@ bool LowerCaseIfAscii(std::string& text)
 
 bool IsValidUtf8(std::string_view text)
 {
-    for (std::size_t at = 0; at < text.size();) {
-        if (static_cast<unsigned char>(text[at]) < 0x80) {
-            ++at;
-            continue;
-        }
-        const std::size_t length = Utf8SequenceLength(text, at);
-        if (length == 0)
+    for (std::size_t at = 0, length; at < text.size(); at += length)
+        if ((length = Utf8SequenceLength(text, at)) == 0)
             return false;
-        at += length;
-    }
     return true;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <string>
 #include <string_view>
 
@@ -19,12 +20,9 @@ inline char AsciiUpper(char c)
 // system compares names.
 inline bool EqualsIgnoringAsciiCase(std::string_view left, std::string_view right)
 {
-    if (left.size() != right.size())
-        return false;
-    for (std::size_t i = 0; i < left.size(); ++i)
-        if (AsciiUpper(left[i]) != AsciiUpper(right[i]))
-            return false;
-    return true;
+    return left.size() == right.size() && std::equal(left.begin(), left.end(), right.begin(), [](char l, char r) {
+               return AsciiUpper(l) == AsciiUpper(r);
+           });
 }
 
 // True when no byte of the text is above 0x7F: such text reads the same in

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <utility>
 
 #include "text_case.h"
 
@@ -42,6 +43,24 @@ char32_t Windows1252Spelling(char32_t character)
     const auto found = std::lower_bound(std::begin(kBestFits), std::end(kBestFits), character,
                                         [](const BestFit& entry, char32_t sought) { return entry.character < sought; });
     return found != std::end(kBestFits) && found->character == character ? Windows1252Character(found->byte) : '?';
+}
+
+std::string Windows1252BestFit(std::string_view utf8)
+{
+    if (IsAscii(utf8))
+        return std::string(utf8);
+    std::string spelt;
+    spelt.reserve(utf8.size());
+    for (std::size_t at = 0; at < utf8.size();) {
+        const std::size_t length = Utf8SequenceLength(utf8, at);
+        const char32_t character = length == 0 ? '?' : DecodeUtf8Sequence(utf8.substr(at, length));
+        // Beyond U+FFFF a character takes two UTF-16 units.
+        if (character > 0xFFFF)
+            spelt += '?';
+        AppendUtf8(Windows1252Spelling(character), spelt);
+        at += std::max<std::size_t>(length, 1);
+    }
+    return spelt;
 }
 
 bool IsHighSurrogate(char16_t unit)
@@ -89,39 +108,14 @@ std::string Windows1252ToUtf8(std::string_view text)
 std::string Utf8ReadingStrayBytesAsWindows1252(std::string_view text)
 {
     std::string utf8;
-    for (std::size_t at = 0; at < text.size();) {
-        const std::size_t length = Utf8SequenceLength(text, at);
-        if (length == 0) {
-            AppendUtf8(Windows1252Character(static_cast<unsigned char>(text[at++])), utf8);
-        } else {
+    for (std::size_t at = 0, length; at < text.size(); at += std::max<std::size_t>(length, 1)) {
+        length = Utf8SequenceLength(text, at);
+        if (length == 0)
+            AppendUtf8(Windows1252Character(static_cast<unsigned char>(text[at])), utf8);
+        else
             utf8.append(text, at, length);
-            at += length;
-        }
     }
     return utf8;
-}
-
-std::string Windows1252BestFit(std::string_view utf8)
-{
-    if (IsAscii(utf8))
-        return std::string(utf8);
-    std::string spelt;
-    spelt.reserve(utf8.size());
-    for (std::size_t at = 0; at < utf8.size();) {
-        const std::size_t length = Utf8SequenceLength(utf8, at);
-        if (length == 0) {
-            spelt += '?';
-            ++at;
-            continue;
-        }
-        const char32_t character = DecodeUtf8Sequence(utf8.substr(at, length));
-        // Beyond U+FFFF a character takes two UTF-16 units.
-        if (character > 0xFFFF)
-            spelt += '?';
-        AppendUtf8(Windows1252Spelling(character), spelt);
-        at += length;
-    }
-    return spelt;
 }
 
 std::string Utf8FromPanelText(PanelTextEncoding encoding, const std::string& text)
@@ -131,22 +125,15 @@ std::string Utf8FromPanelText(PanelTextEncoding encoding, const std::string& tex
 
 void Utf16Decoder::Decode(const char* bytes, std::size_t count, std::string& utf8)
 {
-    const auto byte = [bytes](std::size_t at) { return static_cast<unsigned char>(bytes[at]); };
-    std::size_t at = 0;
-    if (pendingByte_ >= 0 && count > 0) {
-        TakeBytes(static_cast<unsigned char>(pendingByte_), byte(0), utf8);
+    for (std::size_t at = 0; at < count; ++at) {
+        const int byte = static_cast<unsigned char>(bytes[at]);
+        if (pendingByte_ < 0) {
+            pendingByte_ = byte;
+            continue;
+        }
+        TakeUnit(static_cast<char16_t>(bigEndian_ ? pendingByte_ << 8 | byte : byte << 8 | pendingByte_), utf8);
         pendingByte_ = -1;
-        at = 1;
     }
-    for (; at + 1 < count; at += 2)
-        TakeBytes(byte(at), byte(at + 1), utf8);
-    if (at < count)
-        pendingByte_ = static_cast<unsigned char>(bytes[at]);
-}
-
-void Utf16Decoder::TakeBytes(unsigned char first, unsigned char second, std::string& utf8)
-{
-    TakeUnit(static_cast<char16_t>(bigEndian_ ? first << 8 | second : second << 8 | first), utf8);
 }
 
 void Utf16Decoder::Finish(std::string& utf8)
@@ -162,15 +149,11 @@ void Utf16Decoder::Finish(std::string& utf8)
 
 void Utf16Decoder::TakeUnit(char16_t unit, std::string& utf8)
 {
-    if (pendingHighSurrogate_ != 0) {
-        if (IsLowSurrogate(unit)) {
-            AppendUtf8(0x10000 + ((pendingHighSurrogate_ - 0xD800) << 10) + (unit - 0xDC00), utf8);
-            pendingHighSurrogate_ = 0;
-            return;
-        }
+    const char16_t high = std::exchange(pendingHighSurrogate_, 0);
+    if (high != 0 && IsLowSurrogate(unit))
+        return AppendUtf8(0x10000 + ((high - 0xD800) << 10) + (unit - 0xDC00), utf8);
+    if (high != 0)
         AppendUtf8(kReplacementCharacter, utf8);
-        pendingHighSurrogate_ = 0;
-    }
     if (IsHighSurrogate(unit))
         pendingHighSurrogate_ = unit;
     else

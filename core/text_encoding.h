@@ -22,15 +22,12 @@ std::string Windows1252ToUtf8(std::string_view text);
 // UTF-8.
 std::string Utf8ReadingStrayBytesAsWindows1252(std::string_view text);
 
-// UTF-8 text as Windows spells it in Windows-1252, given in UTF-8: every
-// character the code page lacks becomes the one WideCharToMultiByte puts in
-// its place ("ź" becomes "z", "Ａ" "A"; windows_1252_best_fit.inc), or "?"
-// where it puts none (one for each UTF-16 unit, and for each byte that is no
-// UTF-8).
-std::string Windows1252BestFit(std::string_view utf8);
-
 // Panel text in UTF-8, spelt as the Windows build spells names: text in the
-// Windows code page read as Windows-1252, Unicode text through its best fit.
+// Windows code page read as Windows-1252, Unicode text through its best fit
+// in Windows-1252: every character the code page lacks becomes the one
+// WideCharToMultiByte puts in its place ("ź" becomes "z", "Ａ" "A";
+// windows_1252_best_fit.inc), or "?" where it puts none (one for each UTF-16
+// unit, and for each byte that is no UTF-8).
 std::string Utf8FromPanelText(PanelTextEncoding encoding, const std::string& text);
 
 // Decodes UTF-16 of either byte order delivered in pieces of any size, a
@@ -38,16 +35,13 @@ std::string Utf8FromPanelText(PanelTextEncoding encoding, const std::string& tex
 // Unpaired surrogates and a final odd byte become U+FFFD.
 class Utf16Decoder {
 public:
-    enum class ByteOrder { LittleEndian, BigEndian };
-
-    void SetByteOrder(ByteOrder order) { bigEndian_ = order == ByteOrder::BigEndian; }
+    void SetBigEndian(bool bigEndian) { bigEndian_ = bigEndian; }
     void Decode(const char* bytes, std::size_t count, std::string& utf8);
     // Flushes what a last piece left unfinished.
     void Finish(std::string& utf8);
 
 private:
     void TakeUnit(char16_t unit, std::string& utf8);
-    void TakeBytes(unsigned char first, unsigned char second, std::string& utf8);
 
     bool bigEndian_ = false;
     int pendingByte_ = -1;

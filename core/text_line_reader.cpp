@@ -9,8 +9,8 @@ const char kEndOfFileMark = '\x1A';
 const std::size_t kChunkSize = 64 * 1024;
 }  // namespace
 
-TextLineReader::TextLineReader(std::unique_ptr<ReadableFile> file, std::string path)
-    : file_(std::move(file)), path_(std::move(path)), chunk_(new char[kChunkSize])
+TextLineReader::TextLineReader(std::unique_ptr<ReadableFile> file)
+    : file_(std::move(file)), chunk_(new char[kChunkSize])
 {
 }
 
@@ -19,27 +19,17 @@ bool TextLineReader::ReadLineInParts(const PartVisitor& part)
     bool started = false;
     // A CR that ended the last piece: part of the line unless an LF follows.
     bool heldReturn = false;
-    for (;;) {
-        if (position_ == end_ && !Refill()) {
-            if (heldReturn)
-                part("\r");
-            return started;
-        }
+    while (position_ < end_ || Refill()) {
         started = true;
         const char* begin = chunk_.get() + position_;
         const std::size_t available = end_ - position_;
         const auto* lineEnd = static_cast<const char*>(std::memchr(begin, '\n', available));
         std::size_t length = lineEnd != nullptr ? static_cast<std::size_t>(lineEnd - begin) : available;
         position_ += lineEnd != nullptr ? length + 1 : length;
-        if (lineEnd != nullptr) {
-            if (length > 0 && begin[length - 1] == '\r')
-                --length;
-            else if (length == 0 && heldReturn)
-                return true;
-        }
-        if (heldReturn)
+        if (heldReturn && lineEnd != begin)
             part("\r");
-        heldReturn = lineEnd == nullptr && begin[length - 1] == '\r';
+        // A CR before the LF belongs to the line end; one that ends the piece is held.
+        heldReturn = length > 0 && begin[length - 1] == '\r';
         if (heldReturn)
             --length;
         if (length > 0)
@@ -47,6 +37,9 @@ bool TextLineReader::ReadLineInParts(const PartVisitor& part)
         if (lineEnd != nullptr)
             return true;
     }
+    if (heldReturn)
+        part("\r");
+    return started;
 }
 
 // Replaces the delivered bytes with the next chunk, up to an end-of-file

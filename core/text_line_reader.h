@@ -5,7 +5,6 @@
 
 #include <functional>
 #include <memory>
-#include <string>
 #include <string_view>
 
 #include "file_system.h"
@@ -16,8 +15,7 @@ class TextLineReader {
 public:
     using PartVisitor = std::function<void(std::string_view part)>;
 
-    // Reads from an opened file; `path` names it in errors.
-    TextLineReader(std::unique_ptr<ReadableFile> file, std::string path);
+    explicit TextLineReader(std::unique_ptr<ReadableFile> file);
 
     // Hands the next line, without its line end, to `part` in pieces of at
     // most one read's size, in order, so that no line is ever held whole;
@@ -28,7 +26,6 @@ private:
     bool Refill();
 
     std::unique_ptr<ReadableFile> file_;
-    std::string path_;
     std::unique_ptr<char[]> chunk_;  // what one read delivers
     std::size_t position_ = 0;       // the first byte of chunk_ not yet delivered
     std::size_t end_ = 0;            // the end of what chunk_ holds

@@ -11,7 +11,7 @@ using test_support::MemoryFile;
 
 std::vector<std::string> LinesOf(const std::string& content, std::size_t piece = MemoryFile::kWhole)
 {
-    TextLineReader reader(std::make_unique<MemoryFile>(content, piece), "test");
+    TextLineReader reader(std::make_unique<MemoryFile>(content, piece));
     std::vector<std::string> lines;
     for (std::string line; reader.ReadLineInParts([&line](std::string_view part) { line.append(part); }); line.clear())
         lines.push_back(line);
@@ -64,7 +64,7 @@ TEST(TextLineReader, MissingFileOrFolderRaisesWithThePath)
     tree.MakeFolder("panel.cfg");
     for (const std::string& path : {tree.PathOf("panel.cfg"), tree.PathOf("missing.cfg")}) {
         try {
-            TextLineReader reader(tree.Files().OpenForReading(path), path);
+            TextLineReader reader(tree.Files().OpenForReading(path));
             ADD_FAILURE() << "opened " << path;
         } catch (const FileException& error) {
             EXPECT_EQ(error.Path(), path);

@@ -43,8 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     const std::string content(reinterpret_cast<const char*>(data) + 2, size - 2);
     const std::size_t failAfter = FailurePoint(data[1], content.size());
-    TextLineReader reader(std::make_unique<MemoryFile>(content, PieceSize(data[0], content.size()), failAfter),
-                          MemoryFile::kPath);
+    TextLineReader reader(std::make_unique<MemoryFile>(content, PieceSize(data[0], content.size()), failAfter));
 
     const std::vector<std::string> expected = ReferenceTextLines(content);
     std::vector<std::string> lines;
