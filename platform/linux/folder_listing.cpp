@@ -14,13 +14,21 @@ namespace dalvorn {
 
 namespace {
 
-// Names sort as their keys do: "0" for a dot entry or "1", then the name
-// upper-cased.
-std::string OrderKey(const std::string& name)
+std::string UpperCased(std::string name)
 {
-    std::string key = (IsDotEntry(name) ? "0" : "1") + name;
-    std::transform(key.begin(), key.end(), key.begin(), AsciiUpper);
-    return key;
+    std::transform(name.begin(), name.end(), name.begin(), AsciiUpper);
+    return name;
+}
+
+// The folder order of two names, given their upper-cased forms.
+bool Precedes(const std::string& left, const std::string& leftUpper, const std::string& right,
+              const std::string& rightUpper)
+{
+    const bool leftIsDot = IsDotEntry(left);
+    if (leftIsDot != IsDotEntry(right))
+        return leftIsDot;
+    const int compared = leftUpper.compare(rightUpper);
+    return compared != 0 ? compared < 0 : left < right;
 }
 
 // Only the entry itself is a regular file, never a link; links are followed
@@ -44,8 +52,7 @@ DirectoryEntry EntryOf(int folderDescriptor, const dirent& entry)
 
 bool PrecedesInFolderOrder(const std::string& left, const std::string& right)
 {
-    const int compared = OrderKey(left).compare(OrderKey(right));
-    return compared != 0 ? compared < 0 : left < right;
+    return Precedes(left, UpperCased(left), right, UpperCased(right));
 }
 
 std::optional<std::vector<DirectoryEntry>> ListFolder(const std::string& folder)
@@ -56,22 +63,33 @@ std::optional<std::vector<DirectoryEntry>> ListFolder(const std::string& folder)
             return std::nullopt;
         throw FileException(folder, std::generic_category().message(directory.Error()));
     }
-    // Each name is keyed once rather than in every comparison.
-    std::vector<std::pair<std::string, DirectoryEntry>> keyed;
+    // "." and ".." come first without a sort; the other names are each
+    // upper-cased once rather than in every comparison, and only their
+    // positions move while sorting.
+    std::vector<DirectoryEntry> entries;
+    std::vector<DirectoryEntry> listed;
+    std::vector<std::string> keys;
     while (const dirent* entry = directory.Next()) {
-        DirectoryEntry listed = EntryOf(directory.Descriptor(), *entry);
-        keyed.emplace_back(OrderKey(listed.name), std::move(listed));
+        DirectoryEntry found = EntryOf(directory.Descriptor(), *entry);
+        if (IsDotEntry(found.name)) {
+            entries.insert(found.name == "." ? entries.begin() : entries.end(), std::move(found));
+            continue;
+        }
+        keys.push_back(UpperCased(found.name));
+        listed.push_back(std::move(found));
     }
     if (directory.Error() != 0)
         throw FileException(folder, std::generic_category().message(directory.Error()));
-    std::sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) {
-        const int compared = a.first.compare(b.first);
-        return compared != 0 ? compared < 0 : a.second.name < b.second.name;
+    std::vector<std::size_t> order(listed.size());
+    for (std::size_t i = 0; i < order.size(); ++i)
+        order[i] = i;
+    std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+        const int compared = keys[a].compare(keys[b]);
+        return compared != 0 ? compared < 0 : listed[a].name < listed[b].name;
     });
-    std::vector<DirectoryEntry> entries;
-    entries.reserve(keyed.size());
-    for (auto& [key, entry] : keyed)
-        entries.push_back(std::move(entry));
+    entries.reserve(entries.size() + listed.size());
+    for (const std::size_t index : order)
+        entries.push_back(std::move(listed[index]));
     return entries;
 }
 
