@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <cerrno>
 #include <system_error>
 
@@ -80,16 +81,33 @@ std::optional<std::vector<DirectoryEntry>> ListFolder(const std::string& folder)
     }
     if (directory.Error() != 0)
         throw FileException(folder, std::generic_category().message(directory.Error()));
-    std::vector<std::size_t> order(listed.size());
-    for (std::size_t i = 0; i < order.size(); ++i)
-        order[i] = i;
-    std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
-        const int compared = keys[a].compare(keys[b]);
-        return compared != 0 ? compared < 0 : listed[a].name < listed[b].name;
+    // A gauge folder holds up to 100,000 names sharing long prefixes: each
+    // position carries its key's first 16 bytes as two numbers in byte order,
+    // so that most comparisons never reach the strings.
+    struct Position {
+        std::uint64_t head;
+        std::uint64_t tail;
+        std::size_t index;
+    };
+    const auto bytesAt = [&keys](std::size_t index, std::size_t from) {
+        std::uint64_t value = 0;
+        for (std::size_t i = from; i < from + 8; ++i)
+            value = value << 8 | (i < keys[index].size() ? static_cast<unsigned char>(keys[index][i]) : 0u);
+        return value;
+    };
+    std::vector<Position> order;
+    order.reserve(listed.size());
+    for (std::size_t i = 0; i < listed.size(); ++i)
+        order.push_back({bytesAt(i, 0), bytesAt(i, 8), i});
+    std::sort(order.begin(), order.end(), [&](const Position& a, const Position& b) {
+        if (a.head != b.head || a.tail != b.tail)
+            return a.head != b.head ? a.head < b.head : a.tail < b.tail;
+        const int compared = keys[a.index].compare(keys[b.index]);
+        return compared != 0 ? compared < 0 : listed[a.index].name < listed[b.index].name;
     });
     entries.reserve(entries.size() + listed.size());
-    for (const std::size_t index : order)
-        entries.push_back(std::move(listed[index]));
+    for (const Position& position : order)
+        entries.push_back(std::move(listed[position.index]));
     return entries;
 }
 
