@@ -1,5 +1,7 @@
 #include "gauge_pass.h"
 
+#include <algorithm>
+
 #include "gauge_list.h"
 #include "plain_name.h"
 #include "simulator_folder.h"
@@ -18,15 +20,15 @@ bool IsDotEntry(const std::string& name)
 GaugePass::GaugePass(FileSystem& fileSystem, const std::string& source, const std::string& destination)
     : fileSystem_(fileSystem), source_(source), destination_(destination)
 {
-    std::unordered_set<std::string> sourceKeys;
     fileSystem.Enumerate(source, [&](const DirectoryEntry& entry) {
-        if (IsDotEntry(entry.name))
+        if (IsDotEntry(entry.name) || !entry.nameIsExact)
             return;
         std::string key = fileSystem.Names().LowerCase(entry.name);
-        sourceKeys.insert(key);
         // The exact spelling wins, as the platform's own lookup would choose.
-        if (entry.nameIsExact && (sourceNames_.count(key) == 0 || key == entry.name))
-            sourceNames_[key] = entry.name;
+        if (key == entry.name)
+            sourceNames_[std::move(key)] = entry.name;
+        else
+            sourceNames_.emplace(std::move(key), entry.name);
     });
     fileSystem.Enumerate(destination, [&](const DirectoryEntry& entry) {
         if (!IsDotEntry(entry.name))
@@ -37,7 +39,14 @@ GaugePass::GaugePass(FileSystem& fileSystem, const std::string& source, const st
     const auto sourceIdentity = fileSystem.IdentifyFolder(source);
     const auto destinationIdentity = fileSystem.IdentifyFolder(destination);
     destinationIsSource_ = sourceIdentity && destinationIdentity && *sourceIdentity == *destinationIdentity &&
-                           (sourceIdentity->includesVolume || sourceKeys == destinationKeys_);
+                           (sourceIdentity->includesVolume || ListTheSameNames());
+}
+
+bool GaugePass::ListTheSameNames() const
+{
+    return sourceNames_.size() == destinationKeys_.size() &&
+           std::all_of(sourceNames_.begin(), sourceNames_.end(),
+                       [this](const auto& name) { return destinationKeys_.count(name.first) != 0; });
 }
 
 MoveOutcome GaugePass::Move(const std::string& key)
@@ -54,10 +63,8 @@ MoveOutcome GaugePass::Move(const std::string& key)
         return MoveOutcome::Refused(MoveOutcome::Status::DestinationTaken);
     MoveOutcome outcome =
         fileSystem_.MoveRegularFile(JoinPath(fileSystem_, source_, found->second), JoinPath(fileSystem_, destination_, key));
-    if (outcome.Succeeded()) {
+    if (outcome.Succeeded())
         destinationKeys_.insert(key);
-        sourceNames_.erase(found);
-    }
     return outcome;
 }
 

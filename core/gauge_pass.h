@@ -26,6 +26,9 @@ public:
     MoveOutcome Move(const std::string& key);
 
 private:
+    // True when the destination lists the names the source does.
+    bool ListTheSameNames() const;
+
     FileSystem& fileSystem_;
     std::string source_;
     std::string destination_;
