@@ -39,7 +39,7 @@ void AddUserOfContainer(const FileSystem& fileSystem, const std::string& name, c
 
 }  // namespace
 
-GaugeFiles ListGaugeFiles(const FileSystem& fileSystem, const std::string& gaugeFolder)
+GaugeUsageTable GaugeInventory(const FileSystem& fileSystem, const std::string& gaugeFolder)
 {
     std::vector<std::string> listed;
     std::set<std::string> others;
@@ -49,27 +49,19 @@ GaugeFiles ListGaugeFiles(const FileSystem& fileSystem, const std::string& gauge
         else
             others.insert(fileSystem.Names().LowerCase(entry.name));
     });
-    std::vector<std::string> confirmed = fileSystem.ConfirmedRegularFiles(gaugeFolder, listed);
+    const std::vector<std::string> confirmed = fileSystem.ConfirmedRegularFiles(gaugeFolder, listed);
     if (confirmed.size() != listed.size()) {
         const std::set<std::string> kept(confirmed.begin(), confirmed.end());
         for (const std::string& name : listed)
             if (kept.count(name) == 0)
                 others.insert(fileSystem.Names().LowerCase(name));
     }
-    GaugeFiles gauges;
-    for (std::string& name : confirmed) {
-        std::string key = fileSystem.Names().LowerCase(name);
-        if (others.count(key) == 0)
-            gauges.emplace_back(std::move(key), std::move(name));
-    }
-    return gauges;
-}
-
-GaugeUsageTable GaugeInventory(const FileSystem& fileSystem, const std::string& gaugeFolder)
-{
     GaugeUsageTable table;
-    for (const auto& gauge : ListGaugeFiles(fileSystem, gaugeFolder))
-        table.ResetGauge(gauge.first);
+    for (const std::string& name : confirmed) {
+        const std::string key = fileSystem.Names().LowerCase(name);
+        if (others.count(key) == 0)
+            table.ResetGauge(key);
+    }
     return table;
 }
 

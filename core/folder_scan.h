@@ -1,8 +1,6 @@
 #pragma once
 
 #include <string>
-#include <utility>
-#include <vector>
 
 namespace dalvorn {
 
@@ -18,15 +16,11 @@ class OwnerWindow;
 bool ScanSimulatorFolder(const FileSystem& fileSystem, OwnerWindow& owner, const std::string& folderText,
                          GaugeUsageTable& table, GaugeList& list);
 
-// The gauge files in a folder (IsGaugeFile, each one a regular file as the
-// platform confirms), each as its key and its name on disk, in listing order. A gauge whose key is also the name of an entry
-// that is no gauge, as where the file system tells letter case apart "X.GAU"
-// and a folder "x.gau" can both exist, is left out: its move could take that
-// entry instead.
-using GaugeFiles = std::vector<std::pair<std::string, std::string>>;
-GaugeFiles ListGaugeFiles(const FileSystem& fileSystem, const std::string& gaugeFolder);
-
-// The gauges in `gaugeFolder` (Gauges, or its unused), with no users.
+// The gauges in `gaugeFolder` (Gauges, or its unused), with no users: its
+// gauge files (IsGaugeFile, each a regular file as the platform confirms).
+// A gauge whose key is also the name of an entry that is no gauge, as where
+// the file system tells letter case apart "X.GAU" and a folder "x.gau" can
+// both exist, is left out: its move could take that entry instead.
 GaugeUsageTable GaugeInventory(const FileSystem& fileSystem, const std::string& gaugeFolder);
 
 // The gauges in `gaugeFolder` (Gauges, or its unused), each with the aircraft

@@ -8,20 +8,11 @@
 
 namespace dalvorn {
 
-namespace {
-
-bool IsDotEntry(const std::string& name)
-{
-    return name == "." || name == "..";
-}
-
-}  // namespace
-
 GaugePass::GaugePass(FileSystem& fileSystem, const std::string& source, const std::string& destination)
     : fileSystem_(fileSystem), source_(source), destination_(destination)
 {
     fileSystem.Enumerate(source, [&](const DirectoryEntry& entry) {
-        if (IsDotEntry(entry.name) || !entry.nameIsExact)
+        if (!entry.nameIsExact)
             return;
         std::string key = fileSystem.Names().LowerCase(entry.name);
         // The exact spelling wins, as the platform's own lookup would choose.
@@ -30,9 +21,9 @@ GaugePass::GaugePass(FileSystem& fileSystem, const std::string& source, const st
         else
             sourceNames_.emplace(std::move(key), entry.name);
     });
+    // "." and "..", where listed, are in both and never a gauge's key.
     fileSystem.Enumerate(destination, [&](const DirectoryEntry& entry) {
-        if (!IsDotEntry(entry.name))
-            destinationKeys_.insert(fileSystem.Names().LowerCase(entry.name));
+        destinationKeys_.insert(fileSystem.Names().LowerCase(entry.name));
     });
     // Where identities may repeat across volumes, only a folder that also
     // lists the same names is taken for the source itself.

@@ -36,8 +36,7 @@ DirectoryEntry EntryOf(const WIN32_FIND_DATAW& found)
     entry.name = AnsiFromWide(found.cFileName, entry.nameIsExact);
     entry.isDirectory = (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
     entry.isPlainFolder = entry.isDirectory && (found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0;
-    entry.isRegularFile =
-        (found.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE | FILE_ATTRIBUTE_REPARSE_POINT)) == 0;
+    entry.isRegularFile = (found.dwFileAttributes & kNotRegularFileAttributes) == 0;
     return entry;
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 // The file system services over kernel32's ANSI functions.
 
+#include <windows.h>
+
 #include "core/file_system.h"
 
 namespace dalvorn {
@@ -19,6 +21,11 @@ public:
     std::string SpellingOnDisk(const std::string& path) const override;
     std::optional<FolderIdentity> IdentifyFolder(const std::string& path) const override;
 };
+
+// The attributes of an entry that is no regular file: a folder, a device,
+// a link or junction.
+inline constexpr DWORD kNotRegularFileAttributes =
+    FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE | FILE_ATTRIBUTE_REPARSE_POINT;
 
 // True when the program runs under Wine, whose listings show a Unix link or
 // pipe as a file and whose volume serial numbers do not tell drives apart.

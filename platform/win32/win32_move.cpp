@@ -14,7 +14,6 @@ namespace dalvorn {
 
 namespace {
 
-const DWORD kNotRegular = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE | FILE_ATTRIBUTE_REPARSE_POINT;
 const int kCopyNames = 100;
 const DWORD kLongestPath = 32768;
 
@@ -87,7 +86,7 @@ MoveOutcome::Status StatusOfEntry(const std::wstring& path)
     if (attributes == INVALID_FILE_ATTRIBUTES)
         return GetLastError() == ERROR_FILE_NOT_FOUND ? MoveOutcome::Status::SourceMissing
                                                       : MoveOutcome::Status::NotRegularFile;
-    if ((attributes & kNotRegular) != 0)
+    if ((attributes & kNotRegularFileAttributes) != 0)
         return MoveOutcome::Status::NotRegularFile;
     const std::size_t separator = path.find_last_of(L"\\/");
     if (RunsUnderWine() && (separator == std::wstring::npos ||
